@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/MatchStatus.h"
+#include "assets/Model.h"
+
+#include <cstdint>
+
+// Match types. 2 is a collect-the-point rule set no key offers.
+using GameMode = int32_t;
+constexpr GameMode GAME_RACE = 1;
+constexpr GameMode GAME_COLLECT = 2;
+constexpr GameMode GAME_TAG = 3;
+constexpr GameMode GAME_BALL = 4;
+
+constexpr int TEXTURE_SLOTS = 34;
+constexpr int MODEL_SLOTS = 18;
+constexpr int DISPLAY_LIST_SLOTS = 17;
+
+// The logical window every viewport and the HUD are laid out in.
+constexpr int WINDOW_WIDTH = 1280;
+constexpr int WINDOW_HEIGHT = 960;
+
+// Bottom then top colour of the sky gradient.
+struct SkyColours {
+    float bottom[3];
+    float top[3];
+};
+constexpr SkyColours DAY_SKY = {{0.53f, 0.71f, 1.0f}, {0.03f, 0.24f, 0.89f}};
+constexpr SkyColours DUSK_SKY = {{1.0f, 151 / 255.0f, 38 / 255.0f}, {0.7f, 34 / 255.0f, 0.9f}};
+
+// The one record that owns the whole game state. The loading steps that need
+// a GL context are defined beside the code they drive (assets/, render/), so
+// the rules and the simulation build and test without a window.
+struct World {
+    SkyColours skyColours = DAY_SKY;
+    MatchStatus matchStatus;
+    GameMode gameMode = GAME_RACE;
+    float tagCooldown = 0;
+    bool awaitingModeSelection = false;
+    int32_t playerCount = 0;
+    uint32_t textureIds[TEXTURE_SLOTS] = {};
+    uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
+    Model models[MODEL_SLOTS];
+
+    // One-time set-up after loading; starts a race.
+    void setUp();
+    // Resets karts, scores and clocks for the current gameMode.
+    void startMatch();
+    // One simulation step of dt seconds.
+    void update(float dt);
+};

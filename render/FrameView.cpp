@@ -1,0 +1,47 @@
+#include "render/FrameView.h"
+
+#include "app/World.h"
+#include "render/Viewport.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+
+constexpr double FIELD_OF_VIEW = 45.0;
+// The near plane is the float 0.1 widened, as the views were tuned with it.
+constexpr double NEAR_PLANE = static_cast<double>(0.1f);
+constexpr double FAR_PLANE = 500.0;
+constexpr int HALF_HEIGHT = WINDOW_HEIGHT / 2;
+
+void setProjection(double aspect) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(FIELD_OF_VIEW, aspect, NEAR_PLANE, FAR_PLANE);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+// One player's view, once its viewport and projection are set.
+void drawView(World& world, int player, float dt) {
+    (void)world;
+    (void)player;
+    (void)dt;
+}
+
+} // namespace
+
+void drawFrame(World& world, float dt) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    for (int i = 0; i < world.playerCount; ++i) {
+        if (i == 0 && world.playerCount == 1) {
+            setLogicalViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+            setProjection(4.0 / 3.0);
+        } else {
+            int bottom = i == 0 ? HALF_HEIGHT : 0;
+            setLogicalViewport(0, bottom, WINDOW_WIDTH, HALF_HEIGHT);
+            setProjection(8.0 / 3.0);
+        }
+        drawView(world, i + 1, dt);
+    }
+}

@@ -1,0 +1,173 @@
+#include "app/FrameLoop.h"
+#include "app/Input.h"
+#include "app/World.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FrameLoopTest : ::testing::Test {
+    World world;
+    FrameLoop loop;
+
+    void SetUp() override { world.setUp(); }
+
+    // Runs frames until the start countdown is over.
+    int32_t runPastCountdown(int32_t now) {
+        while (world.matchStatus.countdownActive) {
+            now += 100;
+            loop.simulate(world, now);
+        }
+        return now;
+    }
+};
+
+TEST_F(FrameLoopTest, SetUpStartsATwoPlayerRaceWithItsCountdown) {
+    EXPECT_EQ(world.playerCount, 2);
+    EXPECT_EQ(world.gameMode, GAME_RACE);
+    EXPECT_TRUE(world.matchStatus.countdownActive);
+    EXPECT_FLOAT_EQ(world.matchStatus.countdownTime, 5);
+    EXPECT_TRUE(world.matchStatus.showClock);
+    EXPECT_FALSE(world.awaitingModeSelection);
+}
+
+TEST_F(FrameLoopTest, TheFirstFrameCountsFromClockZero) {
+    FrameLoop::Step step = loop.simulate(world, 1500);
+    EXPECT_TRUE(step.simulated);
+    EXPECT_FLOAT_EQ(step.dt, 1.5f);
+    EXPECT_FLOAT_EQ(world.matchStatus.countdownTime, 3.5f);
+}
+
+TEST_F(FrameLoopTest, AZeroLengthFrameStillSimulates) {
+    loop.simulate(world, 40);
+    FrameLoop::Step step = loop.simulate(world, 40);
+    EXPECT_TRUE(step.simulated);
+    EXPECT_EQ(step.dt, 0.0f);
+}
+
+TEST_F(FrameLoopTest, ModeSelectKeyIsIgnoredDuringTheCountdown) {
+    keyDown(world, '0');
+    loop.simulate(world, 1000);
+    EXPECT_FALSE(world.awaitingModeSelection);
+    // Still held when the countdown ends: now it takes effect.
+    keyState[SLOT_MODE_SELECT] = 1;
+    int32_t now = 1000;
+    while (world.matchStatus.countdownShowing())
+        loop.simulate(world, now += 500);
+    loop.simulate(world, now += 16);
+    EXPECT_TRUE(world.awaitingModeSelection);
+}
+
+TEST_F(FrameLoopTest, WaitingFramesNeitherDrawNorAdvanceTheWorld) {
+    int32_t now = runPastCountdown(0);
+    keyDown(world, '0');
+    loop.simulate(world, now += 16);
+    ASSERT_TRUE(world.awaitingModeSelection);
+    keyUp(world, '0');
+    float clock = world.matchStatus.matchClock;
+    for (int i = 0; i < 5; ++i) {
+        FrameLoop::Step step = loop.simulate(world, now += 1000);
+        EXPECT_FALSE(step.simulated);
+    }
+    EXPECT_EQ(world.matchStatus.matchClock, clock);
+}
+
+TEST_F(FrameLoopTest, ChoosingAModeStartsItsMatchAndResetsTheClock) {
+    int32_t now = runPastCountdown(0);
+    keyDown(world, '0');
+    loop.simulate(world, now += 16);
+    keyDown(world, '6');
+    FrameLoop::Step choosing = loop.simulate(world, now += 5000);
+    EXPECT_FALSE(choosing.simulated);
+    EXPECT_EQ(world.gameMode, GAME_TAG);
+    EXPECT_FALSE(world.awaitingModeSelection);
+    EXPECT_TRUE(world.matchStatus.countdownActive);
+    EXPECT_EQ(world.matchStatus.matchClock, 0);
+    // The match start released every key, the chosen one too.
+    EXPECT_EQ(keyState[SLOT_CHOOSE_TAG], 0);
+    // The long wait does not land in the next frame's dt.
+    FrameLoop::Step next = loop.simulate(world, now + 20);
+    EXPECT_FLOAT_EQ(next.dt, 0.02f);
+}
+
+TEST_F(FrameLoopTest, RaceKeyWinsOverBallKey) {
+    int32_t now = runPastCountdown(0);
+    keyDown(world, '0');
+    loop.simulate(world, now += 16);
+    keyDown(world, '7');
+    keyDown(world, '5');
+    loop.simulate(world, now += 16);
+    EXPECT_EQ(world.gameMode, GAME_RACE);
+}
+
+TEST_F(FrameLoopTest, PlayerCountKeysChangeOnlyTheDrawing) {
+    keyDown(world, '1');
+    EXPECT_EQ(world.playerCount, 1);
+    keyDown(world, '2');
+    EXPECT_EQ(world.playerCount, 2);
+}
+
+TEST(Input, KartKeysAreLowerCaseOnly) {
+    EXPECT_EQ(keySlot('q'), 0);
+    EXPECT_EQ(keySlot('w'), 1);
+    EXPECT_EQ(keySlot('r'), 9);
+    EXPECT_EQ(keySlot('u'), 10);
+    EXPECT_EQ(keySlot('y'), 19);
+    EXPECT_EQ(keySlot('W'), -1);
+    EXPECT_EQ(keySlot('c'), -1);
+    EXPECT_EQ(keySlot('5'), SLOT_CHOOSE_RACE);
+    EXPECT_EQ(keySlot('0'), SLOT_MODE_SELECT);
+}
+
+TEST(Input, PressAndReleaseSetAndClearTheSlot) {
+    World world;
+    keyDown(world, 'i');
+    EXPECT_EQ(keyState[11], 1);
+    keyUp(world, 'i');
+    EXPECT_EQ(keyState[11], 0);
+}
+
+TEST(Input, DuskSkyAndTitleBanner) {
+    World world;
+    keyDown(world, '3');
+    EXPECT_FLOAT_EQ(world.skyColours.bottom[1], 151 / 255.0f);
+    EXPECT_FLOAT_EQ(world.skyColours.top[0], 0.7f);
+    keyDown(world, ';');
+    EXPECT_TRUE(world.matchStatus.showTitle);
+    keyUp(world, 'w');
+    EXPECT_TRUE(world.matchStatus.showTitle);
+    keyUp(world, ';');
+    EXPECT_FALSE(world.matchStatus.showTitle);
+}
+
+TEST(MatchStatus, MessagesShowForTwoSeconds) {
+    MatchStatus status;
+    status.init(nullptr, 1280, 960);
+    EXPECT_FLOAT_EQ(status.centreX, 640);
+    EXPECT_FLOAT_EQ(status.centreY, 480);
+    status.showGoal = true;
+    status.step(1.0f);
+    status.step(1.0f); // exactly 0 left: still showing
+    EXPECT_TRUE(status.showGoal);
+    status.step(0.01f);
+    EXPECT_FALSE(status.showGoal);
+    EXPECT_FLOAT_EQ(status.goalTime, 2);
+}
+
+TEST(MatchStatus, CountdownEndsAndStartsTheClockInTheSameStep) {
+    MatchStatus status;
+    status.init(nullptr, 1280, 960);
+    status.beginCountdown();
+    status.step(4.0f);
+    EXPECT_TRUE(status.countdownShowing());
+    status.step(1.5f);
+    EXPECT_FALSE(status.countdownActive);
+    EXPECT_TRUE(status.clockRunning);
+    EXPECT_FLOAT_EQ(status.matchClock, 1.5f);
+    EXPECT_FLOAT_EQ(status.countdownTime, 5);
+    status.stopClock();
+    status.step(1.0f);
+    EXPECT_FLOAT_EQ(status.matchClock, 1.5f);
+}
+
+} // namespace
