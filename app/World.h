@@ -42,6 +42,11 @@ struct World {
     uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
     Model models[MODEL_SLOTS];
 
+    // Loading, once at start-up in this order. Textures need a GL context;
+    // a texture that cannot be read ends the program with a message.
+    void loadTextures();
+    void loadModels();
+    void prepareModels();
     // One-time set-up after loading; starts a race.
     void setUp();
     // Resets karts, scores and clocks for the current gameMode.

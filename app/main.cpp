@@ -19,6 +19,9 @@ static void initGame() {
     // The palm scatter and the particle puffs differ from run to run.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     setFixedGlState();
+    world.loadTextures();
+    world.loadModels();
+    world.prepareModels();
     world.setUp();
 }
 

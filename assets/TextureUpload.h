@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstdint>
+
+// Reads the TGA file at path into a mipmapped 2D texture in
+// textureIds[index]. A file that cannot be read ends the program with
+// status 1 after one line on standard error naming it and the fault.
+void loadTexture(uint32_t* textureIds, const char* path, int index);
