@@ -40,6 +40,12 @@ void keyDown(World& world, unsigned char key) {
     case '3':
         world.skyColours = DUSK_SKY;
         break;
+    case 'c':
+        world.cameras[0].nextMode();
+        break;
+    case 'n':
+        world.cameras[1].nextMode();
+        break;
     case ';':
         world.matchStatus.showTitle = true;
         break;

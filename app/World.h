@@ -2,6 +2,10 @@
 
 #include "app/MatchStatus.h"
 #include "assets/Model.h"
+#include "render/Camera.h"
+#include "sim/Kart.h"
+#include "sim/SceneryObject.h"
+#include "sim/Sprite.h"
 
 #include <cstdint>
 
@@ -15,6 +19,8 @@ constexpr GameMode GAME_BALL = 4;
 constexpr int TEXTURE_SLOTS = 34;
 constexpr int MODEL_SLOTS = 18;
 constexpr int DISPLAY_LIST_SLOTS = 17;
+constexpr int SCENERY_SLOTS = 1024;
+constexpr int CLOUD_COUNT = 3;
 
 // The logical window every viewport and the HUD are laid out in.
 constexpr int WINDOW_WIDTH = 1280;
@@ -32,8 +38,11 @@ constexpr SkyColours DUSK_SKY = {{1.0f, 151 / 255.0f, 38 / 255.0f}, {0.7f, 34 / 
 // a GL context are defined beside the code they drive (assets/, render/), so
 // the rules and the simulation build and test without a window.
 struct World {
+    Kart karts[2]; // kart 1, kart 2
     SkyColours skyColours = DAY_SKY;
+    Camera cameras[2]; // camera 1 follows kart 1, camera 2 kart 2
     MatchStatus matchStatus;
+    SceneryObject scenery[SCENERY_SLOTS];
     GameMode gameMode = GAME_RACE;
     float tagCooldown = 0;
     bool awaitingModeSelection = false;
@@ -41,6 +50,8 @@ struct World {
     uint32_t textureIds[TEXTURE_SLOTS] = {};
     uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
     Model models[MODEL_SLOTS];
+    CirclingSprite clouds[CLOUD_COUNT];
+    Sprite moonSprite, palmSprite, lampSprite;
 
     // Loading, once at start-up in this order. Textures need a GL context;
     // a texture that cannot be read ends the program with a message.
@@ -53,4 +64,15 @@ struct World {
     void startMatch();
     // One simulation step of dt seconds.
     void update(float dt);
+
+    // The invisible boxes karts collide with, in their fixed slots.
+    void layOutArena();
+    // The moon and the palm and lamp billboards.
+    void placeSceneSprites();
+
+    // Start-up, after the models are prepared: everything static into lists.
+    void compileStaticLists();
+    void drawBuildings();
+    // The whole 3D world for player 1 or 2, once the camera is applied.
+    void drawScene(int player);
 };

@@ -22,6 +22,7 @@ static void initGame() {
     world.loadTextures();
     world.loadModels();
     world.prepareModels();
+    world.compileStaticLists();
     world.setUp();
 }
 

@@ -24,9 +24,8 @@ void setProjection(double aspect) {
 
 // One player's view, once its viewport and projection are set.
 void drawView(World& world, int player, float dt) {
-    (void)world;
-    (void)player;
-    (void)dt;
+    world.cameras[player - 1].place(dt);
+    world.drawScene(player);
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "support/Vec3.h"
+
+#include <cstdint>
+
+// A textured upright quad that turns about y to face the viewer.
+struct Sprite {
+    uint32_t texture = 0;
+    float halfWidth = 0;
+    float height = 0; // the quad rises this far above position
+    Vec3 position;    // bottom centre
+    float alpha = 1;
+
+    void init(float x, float y, float z, float width, float quadHeight, uint32_t textureName);
+    void setSize(float s);
+    void setAlpha(float a) { alpha = a; }
+    // Half the quad's bottom edge, at right angles to the horizontal line of
+    // sight; zero when the viewer stands on the sprite's own x and z.
+    Vec3 acrossFor(float cameraX, float cameraZ) const;
+    // Blending, alpha test and depth mask are the caller's.
+    void draw(float cameraX, float cameraZ, float red, float green, float blue) const;
+};
+
+// A sprite pair on opposite sides of the arena, turning about it: a cloud band.
+struct CirclingSprite {
+    Sprite sprite;
+    float angle = 0; // degrees, kept in [0, 360]
+    float rate = 0;  // degrees per second
+    float distance = 0;
+
+    void init(uint32_t textureName, float degreesPerSecond, float startAngle, float y,
+              float fromCentre);
+    void update(float dt);
+    void draw(float cameraX, float cameraZ);
+};
