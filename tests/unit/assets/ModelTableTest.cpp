@@ -1,0 +1,185 @@
+#include "assets/ModelTable.h"
+
+#include "TempFolder.h"
+#include "app/World.h"
+#include "assets/TextureTable.h"
+#include "render/ShadingRamp.h"
+#include "tools/testing/StandInData.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace {
+
+void expectColour(ShadeColor c, int r, int g, int b) {
+    EXPECT_EQ(c.r, r);
+    EXPECT_EQ(c.g, g);
+    EXPECT_EQ(c.b, b);
+}
+
+void expectPalette(const MeshObject& object, const Palette& palette) {
+    for (int i = 0; i < 3; ++i)
+        expectColour(object.shadeColors[i], palette.colors[i].r, palette.colors[i].g,
+                     palette.colors[i].b);
+}
+
+void expectLight(const MeshObject& object, float x, float y, float z) {
+    EXPECT_FLOAT_EQ(object.lightDir.x, x);
+    EXPECT_FLOAT_EQ(object.lightDir.y, y);
+    EXPECT_FLOAT_EQ(object.lightDir.z, z);
+}
+
+std::unique_ptr<World> worldWithObjects(int objectsPerModel) {
+    auto world = std::make_unique<World>();
+    for (Model& model : world->models) {
+        model.objects.resize(objectsPerModel);
+        model.objectCount = objectsPerModel;
+    }
+    world->models[MODEL_UNUSED] = Model{};
+    return world;
+}
+
+} // namespace
+
+TEST(TextureTable, LoadsThirtyOneImagesInSlotOrderSkippingElevenAndTwelve) {
+    std::set<int> slots;
+    std::set<std::string> files;
+    int previous = 0;
+    for (const TextureFile& t : TEXTURE_FILES) {
+        EXPECT_GT(t.slot, previous);
+        previous = t.slot;
+        slots.insert(t.slot);
+        files.insert(t.file);
+    }
+    EXPECT_EQ(slots.size(), 31u);
+    EXPECT_EQ(files.size(), 31u);
+    EXPECT_FALSE(slots.count(0) || slots.count(11) || slots.count(12));
+    EXPECT_STREQ(TEXTURE_FILES[0].file, "cloud1.tga");
+    EXPECT_STREQ(TEXTURE_FILES[3].file, "moon.tga");
+    EXPECT_EQ(TEXTURE_FILES[10].slot, TEX_COCONUT);
+    EXPECT_STREQ(TEXTURE_FILES[30].file, "msgnumbers.tga");
+    EXPECT_EQ(TEXTURE_FILES[30].slot, 33);
+}
+
+TEST(ShadingRamp, ThreeBandsSelectedByTheDotProduct) {
+    auto levelAt = [](float s) {
+        return shadingRampLevel(static_cast<int>(s * SHADING_RAMP_TEXELS));
+    };
+    EXPECT_EQ(levelAt(0), 0.2f);
+    EXPECT_EQ(levelAt(0.124f), 0.2f);
+    EXPECT_EQ(levelAt(0.125f), 0.5f);
+    EXPECT_EQ(levelAt(0.43f), 0.5f);
+    EXPECT_EQ(levelAt(0.44f), 1.0f);
+    EXPECT_EQ(shadingRampLevel(SHADING_RAMP_TEXELS - 1), 1.0f);
+    int counts[3] = {};
+    for (int i = 0; i < SHADING_RAMP_TEXELS; ++i)
+        ++counts[shadingRampLevel(i) == 0.2f ? 0 : shadingRampLevel(i) == 0.5f ? 1 : 2];
+    EXPECT_EQ(counts[0], 4);
+    EXPECT_EQ(counts[1], 10);
+    EXPECT_EQ(counts[2], 18);
+}
+
+TEST(ModelTable, LoadOrderDiffersFromSlotOrder) {
+    std::set<int> slots;
+    for (const ModelFile& m : MODEL_FILES)
+        slots.insert(m.slot);
+    EXPECT_EQ(slots.size(), 17u);
+    EXPECT_FALSE(slots.count(MODEL_UNUSED));
+    EXPECT_STREQ(MODEL_FILES[0].file, "arch6capped.ase");
+    EXPECT_STREQ(MODEL_FILES[1].file, "arch6open.ase");
+    EXPECT_STREQ(MODEL_FILES[2].file, "tower.ase");
+    EXPECT_EQ(MODEL_FILES[9].slot, MODEL_LANDMARK);
+    EXPECT_STREQ(MODEL_FILES[16].file, "steam.ASE");
+}
+
+TEST(ModelTable, LoadsEveryFileIntoItsSlotAndCarriesOnPastMissingOnes) {
+    TempFolder folder;
+    for (int i = 0; i < MODEL_FILE_COUNT; ++i)
+        if (MODEL_FILES[i].slot != MODEL_TOWER) // one model missing
+            folder.write(MODEL_FILES[i].file, standInAse(i + 1));
+    auto world = std::make_unique<World>();
+    testing::internal::CaptureStderr();
+    {
+        WorkingDirectory inFolder(folder.path);
+        world->loadModels();
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Error: Unable to find or open the file: tower.ase\n");
+    for (int i = 0; i < MODEL_FILE_COUNT; ++i) {
+        int expected = MODEL_FILES[i].slot == MODEL_TOWER ? 0 : i + 1;
+        EXPECT_EQ(world->models[MODEL_FILES[i].slot].objectCount, expected) << MODEL_FILES[i].file;
+    }
+    EXPECT_EQ(world->models[MODEL_UNUSED].objectCount, 0);
+    EXPECT_EQ(world->models[MODEL_UNUSED].materialCount, 0);
+}
+
+TEST(ModelTable, PreparationGivesEachSetItsPalettesAndOverrides) {
+    auto world = worldWithObjects(STAND_IN_OBJECTS);
+    world->prepareModels();
+    Model* m = world->models;
+
+    // The buildings' object 2 and the corner arch's object 1 are overridden.
+    for (int slot : {MODEL_BUILDING_BIG, MODEL_BUILDING_SMALL}) {
+        expectPalette(m[slot].objects[2], paletteRed);
+        expectLight(m[slot].objects[2], 0, 0, 1);
+        expectPalette(m[slot].objects[3], paletteBlack);
+    }
+    expectPalette(m[MODEL_ARCH_CORNER].objects[1], paletteGold);
+    expectLight(m[MODEL_ARCH_CORNER].objects[1], -1, 1, 1);
+    expectPalette(m[MODEL_ARCH_CORNER].objects[8], paletteGrey);
+    expectLight(m[MODEL_ARCH_CORNER].objects[8], 0, 1, -1);
+
+    // Spot checks of each set, including their last objects.
+    expectPalette(m[MODEL_ARCH_CAPPED].objects[1], paletteGrey);
+    expectPalette(m[MODEL_ARCH_OPEN].objects[4], paletteGold);
+    expectPalette(m[MODEL_ARCH_TRIPLE].objects[2], paletteOrange);
+    expectPalette(m[MODEL_TOWER].objects[4], paletteGrey);
+    expectPalette(m[MODEL_ARCH_FRONT].objects[10], paletteGold);
+    expectLight(m[MODEL_ARCH_FRONT].objects[10], 0, 1, -1);
+    expectPalette(m[MODEL_LANDMARK].objects[13], paletteOrange);
+    expectPalette(m[MODEL_FRONT_CAP].objects[3], paletteRed);
+    expectPalette(m[MODEL_SIDE_CAP].objects[1], paletteGold);
+    expectPalette(m[MODEL_PLANT].objects[8], paletteBrown);
+    expectPalette(m[MODEL_STEAM].objects[0], paletteUmber);
+    expectLight(m[MODEL_STEAM].objects[0], -1, 0, -1);
+    expectPalette(m[MODEL_STEAM].objects[6], paletteSlate);
+    expectLight(m[MODEL_STEAM].objects[8], 0, 0.3f, 1);
+
+    // Objects past a set keep zero colours, as do the unprepared models.
+    expectPalette(m[MODEL_ARCH_OPEN].objects[5], Palette{});
+    for (int slot : {MODEL_KART_OUTLINE, MODEL_ARROW}) {
+        expectPalette(m[slot].objects[0], Palette{});
+        expectLight(m[slot].objects[0], 0, 0, 0);
+    }
+
+    // The palettes as painted: grey darkest band brighter, red lit = middle.
+    expectColour(paletteGrey.colors[2], 70, 70, 70);
+    expectColour(paletteRed.colors[1], 70, 13, 3);
+    expectColour(paletteSlate.colors[0], 22, 23, 35);
+}
+
+TEST(ModelTable, KartBodyGetsLitColoursOnly) {
+    auto world = worldWithObjects(STAND_IN_OBJECTS);
+    world->prepareModels();
+    const Model& kart = world->models[MODEL_KART_BODY];
+    expectColour(kart.objects[0].shadeColors[0], 20, 20, 20);
+    expectColour(kart.objects[5].shadeColors[0], 70, 80, 10);
+    expectColour(kart.objects[6].shadeColors[0], 30, 30, 30);
+    expectColour(kart.objects[8].shadeColors[0], 30, 30, 30);
+    expectColour(kart.objects[10].shadeColors[0], 20, 20, 20);
+    expectPalette(kart.objects[7], Palette{});
+    expectColour(kart.objects[4].shadeColors[1], 0, 0, 0);
+    expectLight(kart.objects[4], 0, 0, 0);
+}
+
+TEST(ModelTable, PreparationSkipsObjectsAModelLacks) {
+    for (int count : {0, 1, 3}) {
+        auto world = worldWithObjects(count);
+        world->prepareModels();
+        if (count > 0)
+            expectPalette(world->models[MODEL_LANDMARK].objects[0], paletteGrey);
+        EXPECT_EQ(world->models[MODEL_LANDMARK].objects.size(), static_cast<size_t>(count));
+    }
+}
