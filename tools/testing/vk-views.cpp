@@ -1,0 +1,109 @@
+// Renders the arena from chosen viewpoints into PNG files, with the game's
+// own loading and scene pass: for looking at the scenery from anywhere, not
+// just from behind a kart. Reads the game's data from the working directory.
+//
+//   vk-views OUT_DIR NAME EX EY EZ CX CY CZ [NAME EX EY EZ CX CY CZ]...
+//
+// E is the eye, C the point looked at. Each view is 1280 x 960.
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+
+#include "app/World.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "render/GlState.h"
+
+namespace {
+
+struct View {
+    std::string name;
+    Vec3 eye, centre;
+};
+
+World world;
+std::string outDir;
+std::vector<View> views;
+
+void render(const View& view) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45, 4.0 / 3.0, 0.1, 500);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // The background follows the viewing kart and the billboards turn to the
+    // camera: put both at the eye.
+    world.karts[0].position = view.eye;
+    world.cameras[0].position = view.eye;
+    gluLookAt(view.eye.x, view.eye.y, view.eye.z, view.centre.x, view.centre.y, view.centre.z, 0, 1,
+              0);
+    world.drawScene(1);
+    glFinish();
+}
+
+bool save(const View& view) {
+    std::vector<unsigned char> rgb(WINDOW_WIDTH * WINDOW_HEIGHT * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    stbi_flip_vertically_on_write(1);
+    const std::string path = outDir + "/" + view.name + ".png";
+    if (!stbi_write_png(path.c_str(), WINDOW_WIDTH, WINDOW_HEIGHT, 3, rgb.data(),
+                        WINDOW_WIDTH * 3)) {
+        std::fprintf(stderr, "vk-views: cannot write %s\n", path.c_str());
+        return false;
+    }
+    std::printf("%s\n", path.c_str());
+    return true;
+}
+
+void renderAll() {
+    int status = 0;
+    for (const View& view : views) {
+        render(view);
+        if (!save(view))
+            status = 1;
+    }
+    std::exit(status);
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: vk-views OUT_DIR NAME EX EY EZ CX CY CZ [...]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    glutInit(&argc, argv);
+    if (argc < 10 || (argc - 2) % 7 != 0)
+        return usage();
+    outDir = argv[1];
+    for (int i = 2; i + 7 <= argc; i += 7) {
+        auto f = [&](int k) { return static_cast<float>(std::atof(argv[i + k])); };
+        views.push_back({argv[i], {f(1), f(2), f(3)}, {f(4), f(5), f(6)}});
+    }
+
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
+    glutCreateWindow("vk-views");
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    setFixedGlState();
+    world.loadTextures();
+    world.loadModels();
+    world.prepareModels();
+    world.compileStaticLists();
+    world.setUp();
+    glutDisplayFunc(renderAll);
+    glutMainLoop();
+    return 0;
+}
