@@ -26,10 +26,26 @@ stop_game() {
 }
 trap stop_game EXIT
 
+# standin_data FOLDER: fills FOLDER with tiny valid images and models.
+standin_data() {
+  "$VK_BUILD/tools/vk-standin-data" "$1" || fail "could not write stand-in data into $1"
+}
+
+# The build's data folder, or stand-ins while the art generator has not
+# filled it.
+default_data() {
+  if [ -f "$VK_BUILD/data/cloud1.tga" ]; then
+    echo "$VK_BUILD/data"
+  else
+    [ -f "$OUT/standin-data/cloud1.tga" ] || standin_data "$OUT/standin-data"
+    echo "$OUT/standin-data"
+  fi
+}
+
 # start_game NAME [DATA_DIR]: runs the game in DATA_DIR (default: the build's
-# data folder) and waits for its window.
+# data folder, see default_data) and waits for its window.
 start_game() {
-  local name=$1 data=${2:-$VK_BUILD/data}
+  local name=$1 data=${2:-$(default_data)}
   GAME_ERR="$OUT/$name.stderr"
   (cd "$data" && exec "$VK_BUILD/vorlane-kart") 2>"$GAME_ERR" &
   GAME_PID=$!
