@@ -2,9 +2,11 @@
 // own loading and scene pass: for looking at the scenery from anywhere, not
 // just from behind a kart. Reads the game's data from the working directory.
 //
-//   vk-views OUT_DIR NAME EX EY EZ CX CY CZ [NAME EX EY EZ CX CY CZ]...
+//   vk-views OUT_DIR NAME EX EY EZ CX CY CZ [--mean X Y W H]... [NAME ...]...
 //
-// E is the eye, C the point looked at. Each view is 1280 x 960.
+// E is the eye, C the point looked at. Each view is 1280 x 960. Every
+// --mean prints "mean NAME X Y W H R G B" for a region of the view before
+// it, in window pixels from the top left.
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
@@ -23,9 +25,14 @@
 
 namespace {
 
+struct Region {
+    int x, y, w, h;
+};
+
 struct View {
     std::string name;
     Vec3 eye, centre;
+    std::vector<Region> means;
 };
 
 World world;
@@ -50,11 +57,32 @@ void render(const View& view) {
     glFinish();
 }
 
+// rgb holds the rows bottom first, as GL reads them.
+void printMean(const View& view, const Region& r, const std::vector<unsigned char>& rgb) {
+    double sum[3] = {0, 0, 0};
+    long count = 0;
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x) {
+            if (x < 0 || y < 0 || x >= WINDOW_WIDTH || y >= WINDOW_HEIGHT)
+                continue;
+            const unsigned char* p = &rgb[((WINDOW_HEIGHT - 1 - y) * WINDOW_WIDTH + x) * 3];
+            for (int c = 0; c < 3; ++c)
+                sum[c] += p[c];
+            ++count;
+        }
+    if (count == 0)
+        count = 1;
+    std::printf("mean %s %d %d %d %d %.1f %.1f %.1f\n", view.name.c_str(), r.x, r.y, r.w, r.h,
+                sum[0] / count, sum[1] / count, sum[2] / count);
+}
+
 bool save(const View& view) {
     std::vector<unsigned char> rgb(WINDOW_WIDTH * WINDOW_HEIGHT * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    for (const Region& r : view.means)
+        printMean(view, r, rgb);
     stbi_flip_vertically_on_write(1);
     const std::string path = outDir + "/" + view.name + ".png";
     if (!stbi_write_png(path.c_str(), WINDOW_WIDTH, WINDOW_HEIGHT, 3, rgb.data(),
@@ -62,7 +90,6 @@ bool save(const View& view) {
         std::fprintf(stderr, "vk-views: cannot write %s\n", path.c_str());
         return false;
     }
-    std::printf("%s\n", path.c_str());
     return true;
 }
 
@@ -85,12 +112,23 @@ int usage() {
 
 int main(int argc, char** argv) {
     glutInit(&argc, argv);
-    if (argc < 10 || (argc - 2) % 7 != 0)
+    if (argc < 10)
         return usage();
     outDir = argv[1];
-    for (int i = 2; i + 7 <= argc; i += 7) {
+    for (int i = 2; i < argc;) {
         auto f = [&](int k) { return static_cast<float>(std::atof(argv[i + k])); };
-        views.push_back({argv[i], {f(1), f(2), f(3)}, {f(4), f(5), f(6)}});
+        if (std::string(argv[i]) == "--mean") {
+            if (views.empty() || i + 5 > argc)
+                return usage();
+            views.back().means.push_back({std::atoi(argv[i + 1]), std::atoi(argv[i + 2]),
+                                          std::atoi(argv[i + 3]), std::atoi(argv[i + 4])});
+            i += 5;
+        } else {
+            if (i + 7 > argc)
+                return usage();
+            views.push_back({argv[i], {f(1), f(2), f(3)}, {f(4), f(5), f(6)}, {}});
+            i += 7;
+        }
     }
 
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
