@@ -112,7 +112,7 @@ int usage() {
 
 int main(int argc, char** argv) {
     glutInit(&argc, argv);
-    if (argc < 10)
+    if (argc < 9)
         return usage();
     outDir = argv[1];
     for (int i = 2; i < argc;) {
