@@ -1,0 +1,18 @@
+// vk-paint FOLDER: writes the game's images and engine sample into FOLDER.
+#include "GameData.h"
+
+#include <cstdio>
+#include <string>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vk-paint FOLDER\n");
+        return 2;
+    }
+    std::string error;
+    if (!writeGameData(argv[1], &error)) {
+        std::fprintf(stderr, "vk-paint: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,43 @@
+// One function per picture the game reads. Each returns the picture as it
+// should be seen, already mirrored or flipped where the game's quad maps it
+// that way round.
+#pragma once
+
+#include "Canvas.h"
+#include "Lettering.h"
+
+// Sky and sprites.
+Canvas paintCloud(int variant);
+Canvas paintMoon();
+Canvas paintParticle();
+Canvas paintPalmTree();
+Canvas paintLamp();
+Canvas paintBush();
+Canvas paintCoconut();
+
+// Under and behind the karts.
+Canvas paintShadow();
+Canvas paintBrakeLight();
+
+// Repeating surfaces.
+Canvas paintFloor();
+Canvas paintBrick();
+Canvas paintArcadeTile();
+Canvas paintFence();
+Canvas paintPlasma();
+
+// Background and facade pictures.
+Canvas paintHills();
+Canvas paintTower();
+Canvas paintChurch();
+Canvas paintBike();
+
+// Dashboard.
+Canvas paintDial(const Font& font);
+Canvas paintNeedle();
+Canvas paintDigitStrip(const Font& font);
+
+// Centred messages.
+enum class Message { PlayerOneWins, PlayerTwoWins, HurryUp, Goal, Ready, Set, Go };
+Canvas paintMessage(const Font& font, Message message);
+Canvas paintTitle(const Font& font);
