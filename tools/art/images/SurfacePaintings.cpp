@@ -26,7 +26,7 @@ Canvas paintFloor() {
     const TileNoise patches(4, 0xF1E1D);
     for (int y = 0; y < SIZE; ++y)
         for (int x = 0; x < SIZE; ++x) {
-            float shade = 0.94f + 0.1f * patches.at(x * 4.0f / SIZE, y * 4.0f / SIZE);
+            float shade = 0.96f + 0.06f * patches.at(x * 4.0f / SIZE, y * 4.0f / SIZE);
             canvas.at(x, y) = scaledColour(lawn, shade);
             canvas.at(x, y).a = 1;
         }
