@@ -1,0 +1,16 @@
+# Runs the sculptor twice into fresh folders and compares every file.
+foreach(run first second)
+  file(REMOVE_RECURSE ${WORK}/${run})
+  file(MAKE_DIRECTORY ${WORK}/${run})
+  execute_process(COMMAND ${SCULPT} ${WORK}/${run} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "vk-sculpt failed on its ${run} run: ${status}")
+  endif()
+endforeach()
+foreach(name ${FILES})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/first/${name}
+                          ${WORK}/second/${name} RESULT_VARIABLE differs)
+  if(NOT differs EQUAL 0)
+    message(FATAL_ERROR "${name} differs between two runs")
+  endif()
+endforeach()

@@ -1,0 +1,28 @@
+// vk-sculpt: writes the game's seventeen model files into one folder.
+#include "tools/art/models/AseWriter.h"
+#include "tools/art/models/Sculptures.h"
+
+#include <cstdio>
+#include <string>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vk-sculpt OUTPUT_FOLDER\n");
+        return 2;
+    }
+    for (const SculptedModel& model : sculptAll()) {
+        std::string path = std::string(argv[1]) + "/" + model.fileName;
+        std::string text = aseText(model);
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (!file) {
+            std::fprintf(stderr, "vk-sculpt: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+        if (std::fclose(file) != 0 || !written) {
+            std::fprintf(stderr, "vk-sculpt: failed writing %s\n", path.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
