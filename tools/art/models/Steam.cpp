@@ -1,3 +1,4 @@
+#include "tools/art/models/LowerLevel.h"
 #include "tools/art/models/Sculptures.h"
 #include "tools/art/models/Shapes.h"
 
@@ -89,10 +90,16 @@ SculptedModel sculptSteam() {
     // The trench beside the centre block: its wall at x = 30, floor at -12.5.
     place(all, wallVent, then(turnedY(90), moved(32, -12.5f, 45)));
     place(all, stack, moved(-130, PIT_FLOOR, 45));
+    // The list is drawn in world coordinates, so the lower level's floors and
+    // ceilings ride along: stone floors with the plinths, steel ceilings with
+    // the housings. New objects would have no colours of their own.
+    sculptLowerFloors(&all[PLINTH]);
+    sculptUnderfieldCeilings(&all[HOUSING]);
 
     SculptedModel model{"steam.ASE", {}};
-    const char* names[VENT_PARTS] = {"base plates", "housings", "pipes",      "valves", "stacks",
-                                     "plinths",     "grates",   "grate bars", "brass"};
+    const char* names[VENT_PARTS] = {"base plates", "housings and ceilings", "pipes",  "valves",
+                                     "stacks",      "plinths and floors",    "grates", "grate bars",
+                                     "brass"};
     const Colour colours[VENT_PARTS] = {UMBER, STEEL, STEEL, RED, STEEL, STONE, SLATE, STEEL, GOLD};
     for (int i = 0; i < VENT_PARTS; ++i)
         *model.addPart(names[i], colours[i]) = all[i];
