@@ -24,7 +24,9 @@ void MatchStatus::resetClock() {
     matchClock = 0;
 }
 
-void MatchStatus::stopClock() { clockRunning = false; }
+void MatchStatus::stopClock() {
+    clockRunning = false;
+}
 
 // A message's time that is exactly 0 waits one more step before it hides.
 static void expire(bool& shown, float& time, float fresh) {

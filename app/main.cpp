@@ -4,7 +4,7 @@
 #include "app/Input.h"
 #include "app/World.h"
 #include "render/FrameView.h"
-#include "render/GlState.h"
+#include "render/StartUp.h"
 #include "render/Viewport.h"
 
 #include <GL/freeglut.h>
@@ -18,12 +18,7 @@ static FrameLoop frameLoop;
 static void initGame() {
     // The palm scatter and the particle puffs differ from run to run.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    setFixedGlState();
-    world.loadTextures();
-    world.loadModels();
-    world.prepareModels();
-    world.compileStaticLists();
-    world.setUp();
+    startUpWorld(world);
 }
 
 static void displayFrame() {
@@ -34,15 +29,21 @@ static void displayFrame() {
     glutSwapBuffers();
 }
 
-static void onKeyDown(unsigned char key, int, int) { keyDown(world, key); }
+static void onKeyDown(unsigned char key, int, int) {
+    keyDown(world, key);
+}
 
-static void onKeyUp(unsigned char key, int, int) { keyUp(world, key); }
+static void onKeyUp(unsigned char key, int, int) {
+    keyUp(world, key);
+}
 
 static void onReshape(int width, int height) {
     windowSize = {width, height > 0 ? height : 1};
 }
 
-static void idle() { glutPostRedisplay(); }
+static void idle() {
+    glutPostRedisplay();
+}
 
 int main(int argc, char** argv) {
     glutInit(&argc, argv);

@@ -6,7 +6,7 @@
 
 #include "app/World.h"
 #include "render/FrameView.h"
-#include "render/GlState.h"
+#include "render/StartUp.h"
 
 #include <GL/freeglut.h>
 #include <chrono>
@@ -46,12 +46,7 @@ int main(int argc, char** argv) {
     glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     glutCreateWindow("vk-scene-fps");
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    setFixedGlState();
-    world.loadTextures();
-    world.loadModels();
-    world.prepareModels();
-    world.compileStaticLists();
-    world.setUp();
+    startUpWorld(world);
     if (argc > 2 && std::atoi(argv[2]) == 1)
         world.playerCount = 1;
     glutDisplayFunc(run);

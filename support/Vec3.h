@@ -34,7 +34,9 @@ void setLength(Vec3* v, float s);          // a zero vector stays zero
 // Over runs of n floats; a Vec3 is passed as its three floats.
 float dotN(const float* a, const float* b, int n);
 float lengthN(const float* a, int n);
-inline const float* floatsOf(const Vec3& v) { return &v.x; }
+inline const float* floatsOf(const Vec3& v) {
+    return &v.x;
+}
 
 float length3(Vec3 v);
 float angleToXAxis(Vec3 v); // unsigned, radians in [0, pi]

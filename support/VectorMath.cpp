@@ -6,11 +6,17 @@ static_assert(sizeof(Vec3) == 3 * sizeof(float), "Vec3 is passed as a run of thr
 
 const float PI = 3.14159f;
 
-Vec3 subtract(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec3 subtract(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
-Vec3 add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+Vec3 add(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
 
-Vec3 divide(Vec3 a, float s) { return {a.x / s, a.y / s, a.z / s}; }
+Vec3 divide(Vec3 a, float s) {
+    return {a.x / s, a.y / s, a.z / s};
+}
 
 Vec3 cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
@@ -65,17 +71,29 @@ float dotN(const float* a, const float* b, int n) {
     return sum;
 }
 
-float lengthN(const float* a, int n) { return std::sqrt(dotN(a, a, n)); }
+float lengthN(const float* a, int n) {
+    return std::sqrt(dotN(a, a, n));
+}
 
-float length3(Vec3 v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+float length3(Vec3 v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
 
-float angleToXAxis(Vec3 v) { return std::acos(v.x / length3(v)); }
+float angleToXAxis(Vec3 v) {
+    return std::acos(v.x / length3(v));
+}
 
-float radToDeg(float r) { return (r * 180.0f) / PI; }
+float radToDeg(float r) {
+    return (r * 180.0f) / PI;
+}
 
-float degToRad(float d) { return (d * PI) / 180.0f; }
+float degToRad(float d) {
+    return (d * PI) / 180.0f;
+}
 
-float absValue(float x) { return x > 0 ? x : x * -1.0f; }
+float absValue(float x) {
+    return x > 0 ? x : x * -1.0f;
+}
 
 void sinCosDeg(float* sinCos, float degrees) {
     float rad = degToRad(degrees);

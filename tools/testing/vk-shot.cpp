@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
             out = argv[++i];
         else if (!std::strcmp(argv[i], "--mean") && i + 4 < argc) {
             Area r{std::atoi(argv[i + 1]), std::atoi(argv[i + 2]), std::atoi(argv[i + 3]),
-                     std::atoi(argv[i + 4])};
+                   std::atoi(argv[i + 4])};
             regions.push_back(r);
             i += 4;
         } else
@@ -121,8 +121,8 @@ int main(int argc, char** argv) {
             }
         if (n == 0)
             n = 1;
-        std::printf("mean %d %d %d %d %.1f %.1f %.1f\n", r.x, r.y, r.w, r.h, sum[0] / n,
-                    sum[1] / n, sum[2] / n);
+        std::printf("mean %d %d %d %d %.1f %.1f %.1f\n", r.x, r.y, r.w, r.h, sum[0] / n, sum[1] / n,
+                    sum[2] / n);
     }
     if (!out.empty() && !stbi_write_png(out.c_str(), width, height, 3, rgb.data(), width * 3)) {
         std::fprintf(stderr, "vk-shot: cannot write %s\n", out.c_str());

@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "render/GlState.h"
+#include "render/StartUp.h"
 
 namespace {
 
@@ -135,12 +135,7 @@ int main(int argc, char** argv) {
     glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     glutCreateWindow("vk-views");
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    setFixedGlState();
-    world.loadTextures();
-    world.loadModels();
-    world.prepareModels();
-    world.compileStaticLists();
-    world.setUp();
+    startUpWorld(world);
     glutDisplayFunc(renderAll);
     glutMainLoop();
     return 0;
