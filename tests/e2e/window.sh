@@ -12,4 +12,6 @@ set -- $(echo "$report" | awk '$1 == "window" { print $3, $4 }')
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game stopped"
 sleep 1
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game stopped after its first second"
+# Every image, model and sound loaded: nothing to report.
+[ ! -s "$GAME_ERR" ] || fail "the game wrote to standard error"
 echo "window ok"

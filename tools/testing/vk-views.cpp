@@ -12,6 +12,7 @@
 #include <stb_image_write.h>
 
 #include "app/World.h"
+#include "render/StartUp.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -20,8 +21,6 @@
 #include <ctime>
 #include <string>
 #include <vector>
-
-#include "render/StartUp.h"
 
 namespace {
 
