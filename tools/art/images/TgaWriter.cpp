@@ -63,7 +63,7 @@ std::vector<uint8_t> encodeTga(const Canvas& canvas, TgaFormat format) {
     out.push_back(0); // no image ID
     out.push_back(0); // no colour map
     out.push_back(runLength ? TYPE_TRUE_COLOUR_RLE : TYPE_TRUE_COLOUR);
-    out.insert(out.end(), 5, 0); // colour map specification
+    out.insert(out.end(), 5, 0); // colour-map fields, unused
     putLittle16(out, 0);         // x origin
     putLittle16(out, 0);         // y origin
     putLittle16(out, canvas.width);

@@ -16,10 +16,8 @@ constexpr float PIER_TOP = 14;
 constexpr float STAGE_TOP = 24;
 constexpr float SPIRE_TOP = 31.5f;
 
-void addWalls(Mesh* mesh) {
-    unsigned sides = SIDE_WEST | SIDE_EAST | SIDE_FRONT | SIDE_BACK;
-    addBox(mesh, vec(0, 0, -DEPTH), vec(PIER, PIER_TOP, 0), sides);
-    addBox(mesh, vec(MOUTH - PIER, 0, -DEPTH), vec(MOUTH, PIER_TOP, 0), sides);
+// The arch over the goal mouth: its faces go to the walls, its soffit to the trim.
+ArchBay goalArch() {
     ArchBay goal;
     goal.x0 = PIER;
     goal.width = MOUTH - 2 * PIER;
@@ -29,6 +27,14 @@ void addWalls(Mesh* mesh) {
     goal.zFront = 0;
     goal.zBack = -DEPTH;
     goal.segments = 8;
+    return goal;
+}
+
+void addWalls(Mesh* mesh) {
+    unsigned sides = SIDE_WEST | SIDE_EAST | SIDE_FRONT | SIDE_BACK;
+    addBox(mesh, vec(0, 0, -DEPTH), vec(PIER, PIER_TOP, 0), sides);
+    addBox(mesh, vec(MOUTH - PIER, 0, -DEPTH), vec(MOUTH, PIER_TOP, 0), sides);
+    ArchBay goal = goalArch();
     Mesh soffit;
     addArchBay(mesh, mesh, &soffit, goal);
     // The clock stage, set back from the pier faces.
@@ -37,15 +43,7 @@ void addWalls(Mesh* mesh) {
 }
 
 void addGoalSoffitAndTrim(Mesh* mesh) {
-    ArchBay goal;
-    goal.x0 = PIER;
-    goal.width = MOUTH - 2 * PIER;
-    goal.ySpring = GOAL_SPRING;
-    goal.yTop = PIER_TOP;
-    goal.radius = GOAL_RADIUS;
-    goal.zFront = 0;
-    goal.zBack = -DEPTH;
-    goal.segments = 8;
+    ArchBay goal = goalArch();
     Mesh front, back;
     addArchBay(&front, &back, mesh, goal);
     unsigned sides = SIDE_WEST | SIDE_EAST | SIDE_FRONT | SIDE_BACK;
