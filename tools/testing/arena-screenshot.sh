@@ -1,5 +1,5 @@
 #!/bin/bash
-# Writes docs/screenshot.png: the arena from above its south-west corner,
+# Writes docs/screenshot.png: the arena from above its north-east corner,
 # drawn by the game's own scene pass from the build's generated data.
 #   tools/testing/arena-screenshot.sh [BUILD_DIR]   (needs an X display)
 set -euo pipefail
@@ -9,6 +9,6 @@ mkdir -p "$source_dir/docs"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 (cd "$build/data" && LIBGL_ALWAYS_SOFTWARE=1 "$build/tools/vk-views" "$tmp" \
-  arena -60 90 -60 20 0 60) >/dev/null
+  arena 120 55 150 -30 -5 30) >/dev/null
 cp "$tmp/arena.png" "$source_dir/docs/screenshot.png"
 echo "$source_dir/docs/screenshot.png"
