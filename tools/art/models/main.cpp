@@ -3,12 +3,20 @@
 #include "tools/art/models/Sculptures.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: vk-sculpt OUTPUT_FOLDER\n");
         return 2;
+    }
+    std::error_code made;
+    std::filesystem::create_directories(argv[1], made);
+    if (made) {
+        std::fprintf(stderr, "vk-sculpt: cannot make the folder %s: %s\n", argv[1],
+                     made.message().c_str());
+        return 1;
     }
     for (const SculptedModel& model : sculptAll()) {
         std::string path = std::string(argv[1]) + "/" + model.fileName;
