@@ -2,7 +2,9 @@
 
 #include "app/MatchStatus.h"
 #include "assets/Model.h"
-#include "render/Camera.h"
+#include "assets/ModelSlots.h"
+#include "assets/TextureSlots.h"
+#include "sim/Camera.h"
 #include "sim/Kart.h"
 #include "sim/SceneryObject.h"
 #include "sim/Sprite.h"
@@ -16,8 +18,6 @@ constexpr GameMode GAME_COLLECT = 2;
 constexpr GameMode GAME_TAG = 3;
 constexpr GameMode GAME_BALL = 4;
 
-constexpr int TEXTURE_SLOTS = 34;
-constexpr int MODEL_SLOTS = 18;
 constexpr int DISPLAY_LIST_SLOTS = 17;
 constexpr int SCENERY_SLOTS = 1024;
 constexpr int CLOUD_COUNT = 3;
@@ -34,9 +34,10 @@ struct SkyColours {
 constexpr SkyColours DAY_SKY = {{0.53f, 0.71f, 1.0f}, {0.03f, 0.24f, 0.89f}};
 constexpr SkyColours DUSK_SKY = {{1.0f, 151 / 255.0f, 38 / 255.0f}, {0.7f, 34 / 255.0f, 0.9f}};
 
-// The one record that owns the whole game state. The loading steps that need
-// a GL context are defined beside the code they drive (assets/, render/), so
-// the rules and the simulation build and test without a window.
+// The one record that owns the whole game state. It holds the names of its
+// textures and display lists but makes none: loading and drawing live above
+// it (assets/, render/), so the rules and the simulation build and test
+// without a window.
 struct World {
     Kart karts[2]; // kart 1, kart 2
     SkyColours skyColours = DAY_SKY;
@@ -53,11 +54,6 @@ struct World {
     CirclingSprite clouds[CLOUD_COUNT];
     Sprite moonSprite, palmSprite, lampSprite;
 
-    // Loading, once at start-up in this order. Textures need a GL context;
-    // a texture that cannot be read ends the program with a message.
-    void loadTextures();
-    void loadModels();
-    void prepareModels();
     // One-time set-up after loading; starts a race.
     void setUp();
     // Resets karts, scores and clocks for the current gameMode.
@@ -69,10 +65,4 @@ struct World {
     void layOutArena();
     // The moon and the palm and lamp billboards.
     void placeSceneSprites();
-
-    // Start-up, after the models are prepared: everything static into lists.
-    void compileStaticLists();
-    void drawBuildings();
-    // The whole 3D world for player 1 or 2, once the camera is applied.
-    void drawScene(int player);
 };

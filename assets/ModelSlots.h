@@ -21,3 +21,4 @@ enum ModelSlot : int {
     MODEL_FRONT_CAP = 16,
     MODEL_SIDE_CAP = 17,
 };
+constexpr int MODEL_SLOTS = 18;

@@ -1,6 +1,5 @@
 #include "assets/ModelTable.h"
 
-#include "app/World.h"
 #include "assets/AseReader.h"
 
 Palette paletteRed, paletteGold, paletteOrange, paletteGrey, paletteBrown, paletteBlack,
@@ -44,7 +43,7 @@ void assignShading(MeshObject* object, const Palette& palette, Vec3 lightDir) {
     object->lightDir = lightDir;
 }
 
-void World::loadModels() {
+void loadModels(Model* models) {
     // A model that fails to load stays empty and draws nothing; the rest load.
     for (const ModelFile& model : MODEL_FILES)
         loadAse(&models[model.slot], model.file);
@@ -159,7 +158,7 @@ static void prepareSteamSet(Model& m) {
     shadeObjects(m, 8, 8, paletteGold, lightLowFront);
 }
 
-void World::prepareModels() {
+void prepareModels(Model* models) {
     initShadingTables();
     prepareArchSet(models[MODEL_ARCH_CAPPED]);
     prepareArchSet(models[MODEL_ARCH_OPEN]);

@@ -45,5 +45,11 @@ extern Palette paletteRed, paletteGold, paletteOrange, paletteGrey, paletteBrown
 extern Vec3 lightUpFront, lightUpBack, lightSideBack, lightLowFront;
 
 void initShadingTables();
+
+// Reads the 17 model files from the working directory into their slots of
+// models (MODEL_SLOTS long). A file that fails to load leaves its slot empty.
+void loadModels(Model* models);
+// Gives every loaded mesh its palette and light direction.
+void prepareModels(Model* models);
 void setShadeColor(ShadeColor* color, int8_t r, int8_t g, int8_t b);
 void assignShading(MeshObject* object, const Palette& palette, Vec3 lightDir);

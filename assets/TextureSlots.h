@@ -36,3 +36,4 @@ enum TextureSlot : int {
     TEX_MSG_TITLE = 32,
     TEX_MSG_NUMBERS = 33,
 };
+constexpr int TEXTURE_SLOTS = 34;

@@ -5,8 +5,8 @@
 //   vk-scene-fps [FRAMES] [PLAYERS]
 
 #include "app/World.h"
-#include "render/FrameView.h"
-#include "render/StartUp.h"
+#include "app/shell/FrameView.h"
+#include "app/shell/StartUp.h"
 
 #include <GL/freeglut.h>
 #include <chrono>

@@ -1,10 +1,11 @@
-#include "app/World.h"
+#include "render/Buildings.h"
+
 #include "render/BuildingTable.h"
 #include "render/Outline.h"
 
 #include <GL/gl.h>
 
-void World::drawBuildings() {
+void drawBuildings(const uint32_t* displayLists) {
     for (const BuildingPlacement& b : BUILDINGS) {
         glPushMatrix();
         glTranslatef(b.x, 0, b.z);

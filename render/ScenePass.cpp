@@ -1,11 +1,15 @@
+#include "render/ScenePass.h"
+
 #include "app/ArenaLayout.h"
 #include "app/World.h"
 #include "assets/TextureSlots.h"
+#include "render/Buildings.h"
 #include "render/FacadePictures.h"
 #include "render/GroundColour.h"
 #include "render/Hills.h"
 #include "render/ListSlots.h"
 #include "render/SkyBox.h"
+#include "render/SpriteDraw.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -20,14 +24,14 @@ struct Viewer {
 
 // The sky, moon, clouds and hills ride along with the viewing kart and
 // ignore depth, so they never come nearer and never hide the arena.
-void drawBackground(World& world, const Kart& viewingKart) {
+void drawBackground(const World& world, const Kart& viewingKart) {
     glDisable(GL_DEPTH_TEST);
     glPushMatrix();
     glTranslated(viewingKart.position.x, 0, viewingKart.position.z);
     drawSkyBox(world.skyColours);
-    world.moonSprite.draw(0, 0, 1, 1, 1);
-    for (CirclingSprite& cloud : world.clouds)
-        cloud.draw(0, 0);
+    drawSprite(world.moonSprite, 0, 0, 1, 1, 1);
+    for (const CirclingSprite& cloud : world.clouds)
+        drawCirclingSprite(cloud, 0, 0);
     glAlphaFunc(GL_GEQUAL, ALPHA_CUT);
     glEnable(GL_ALPHA_TEST);
     drawHills(world.textureIds);
@@ -72,7 +76,7 @@ void drawAlphaTestedProps(const World& world) {
 
 // Translucent edges blend only over what is already drawn, so the palms and
 // lamps go far to near and leave the depth buffer alone.
-void drawPlacements(World& world, Viewer viewer) {
+void drawPlacements(const World& world, Viewer viewer) {
     glColor4f(1, 1, 1, 1);
     glDepthMask(GL_FALSE);
     for (Placement& p : placements) {
@@ -82,24 +86,26 @@ void drawPlacements(World& world, Viewer viewer) {
     std::sort(placements.begin(), placements.end(),
               [](const Placement& a, const Placement& b) { return a.sortKey < b.sortKey; });
     const auto palmTexture = static_cast<int32_t>(world.textureIds[TEX_PALM]);
+    Sprite palm = world.palmSprite, lamp = world.lampSprite;
     for (auto p = placements.rbegin(); p != placements.rend(); ++p) {
-        Sprite& sprite = p->texture == palmTexture ? world.palmSprite : world.lampSprite;
+        Sprite& sprite = p->texture == palmTexture ? palm : lamp;
         sprite.position.x = p->x;
         sprite.position.z = p->z;
-        sprite.draw(viewer.x, viewer.z, 1, 1, 1);
+        drawSprite(sprite, viewer.x, viewer.z, 1, 1, 1);
     }
     glDepthMask(GL_TRUE);
 }
 
 } // namespace
 
-void World::drawScene(int player) {
+void drawScene(const World& world, int player) {
     const int index = player == 1 ? 0 : 1;
-    const Kart& viewingKart = karts[index];
-    const Viewer viewer{cameras[index].position.x, cameras[index].position.z};
+    const Kart& viewingKart = world.karts[index];
+    const Viewer viewer{world.cameras[index].position.x, world.cameras[index].position.z};
+    const uint32_t* displayLists = world.displayLists;
 
-    drawBackground(*this, viewingKart);
-    drawBuildings();
+    drawBackground(world, viewingKart);
+    drawBuildings(displayLists);
 
     glColor4f(1, 1, 1, 1);
     glCallList(displayLists[LIST_STEAM]);
@@ -112,6 +118,6 @@ void World::drawScene(int player) {
 
     drawPlantAndArrow(displayLists);
     drawOuterGround();
-    drawAlphaTestedProps(*this);
-    drawPlacements(*this, viewer);
+    drawAlphaTestedProps(world);
+    drawPlacements(world, viewer);
 }

@@ -1,4 +1,5 @@
-#include "app/World.h"
+#include "render/StaticLists.h"
+
 #include "assets/ModelSlots.h"
 #include "render/ArenaList.h"
 #include "render/ListBuilders.h"
@@ -31,7 +32,7 @@ constexpr BandedListSource BUILDING_LISTS[] = {
 
 } // namespace
 
-void World::compileStaticLists() {
+void compileStaticLists(uint32_t* displayLists, const Model* models, const uint32_t* textureIds) {
     for (const BandedListSource& source : BUILDING_LISTS) {
         displayLists[source.list] = glGenLists(1);
         compileBandedList(models[source.model], displayLists[source.list]);

@@ -18,8 +18,6 @@ struct Sprite {
     // Half the quad's bottom edge, at right angles to the horizontal line of
     // sight; zero when the viewer stands on the sprite's own x and z.
     Vec3 acrossFor(float cameraX, float cameraZ) const;
-    // Blending, alpha test and depth mask are the caller's.
-    void draw(float cameraX, float cameraZ, float red, float green, float blue) const;
 };
 
 // A sprite pair on opposite sides of the arena, turning about it: a cloud band.
@@ -32,5 +30,4 @@ struct CirclingSprite {
     void init(uint32_t textureName, float degreesPerSecond, float startAngle, float y,
               float fromCentre);
     void update(float dt);
-    void draw(float cameraX, float cameraZ);
 };

@@ -12,7 +12,8 @@
 #include <stb_image_write.h>
 
 #include "app/World.h"
-#include "render/StartUp.h"
+#include "app/shell/StartUp.h"
+#include "render/ScenePass.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -52,7 +53,7 @@ void render(const View& view) {
     world.cameras[0].position = view.eye;
     gluLookAt(view.eye.x, view.eye.y, view.eye.z, view.centre.x, view.centre.y, view.centre.z, 0, 1,
               0);
-    world.drawScene(1);
+    drawScene(world, 1);
     glFinish();
 }
 

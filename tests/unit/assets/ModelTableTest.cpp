@@ -1,7 +1,6 @@
 #include "assets/ModelTable.h"
 
 #include "TempFolder.h"
-#include "app/World.h"
 #include "assets/TextureTable.h"
 #include "render/ShadingRamp.h"
 #include "tools/testing/StandInData.h"
@@ -31,14 +30,19 @@ void expectLight(const MeshObject& object, float x, float y, float z) {
     EXPECT_FLOAT_EQ(object.lightDir.z, z);
 }
 
-std::unique_ptr<World> worldWithObjects(int objectsPerModel) {
-    auto world = std::make_unique<World>();
-    for (Model& model : world->models) {
+// The model slots as the game holds them.
+struct ModelShelf {
+    Model models[MODEL_SLOTS];
+};
+
+std::unique_ptr<ModelShelf> shelfWithObjects(int objectsPerModel) {
+    auto shelf = std::make_unique<ModelShelf>();
+    for (Model& model : shelf->models) {
         model.objects.resize(objectsPerModel);
         model.objectCount = objectsPerModel;
     }
-    world->models[MODEL_UNUSED] = Model{};
-    return world;
+    shelf->models[MODEL_UNUSED] = Model{};
+    return shelf;
 }
 
 } // namespace
@@ -99,26 +103,26 @@ TEST(ModelTable, LoadsEveryFileIntoItsSlotAndCarriesOnPastMissingOnes) {
     for (int i = 0; i < MODEL_FILE_COUNT; ++i)
         if (MODEL_FILES[i].slot != MODEL_TOWER) // one model missing
             folder.write(MODEL_FILES[i].file, standInAse(i + 1));
-    auto world = std::make_unique<World>();
+    auto shelf = std::make_unique<ModelShelf>();
     testing::internal::CaptureStderr();
     {
         WorkingDirectory inFolder(folder.path);
-        world->loadModels();
+        loadModels(shelf->models);
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Error: Unable to find or open the file: tower.ase\n");
     for (int i = 0; i < MODEL_FILE_COUNT; ++i) {
         int expected = MODEL_FILES[i].slot == MODEL_TOWER ? 0 : i + 1;
-        EXPECT_EQ(world->models[MODEL_FILES[i].slot].objectCount, expected) << MODEL_FILES[i].file;
+        EXPECT_EQ(shelf->models[MODEL_FILES[i].slot].objectCount, expected) << MODEL_FILES[i].file;
     }
-    EXPECT_EQ(world->models[MODEL_UNUSED].objectCount, 0);
-    EXPECT_EQ(world->models[MODEL_UNUSED].materialCount, 0);
+    EXPECT_EQ(shelf->models[MODEL_UNUSED].objectCount, 0);
+    EXPECT_EQ(shelf->models[MODEL_UNUSED].materialCount, 0);
 }
 
 TEST(ModelTable, PreparationGivesEachSetItsPalettesAndOverrides) {
-    auto world = worldWithObjects(STAND_IN_OBJECTS);
-    world->prepareModels();
-    Model* m = world->models;
+    auto shelf = shelfWithObjects(STAND_IN_OBJECTS);
+    prepareModels(shelf->models);
+    Model* m = shelf->models;
 
     // The buildings' object 2 and the corner arch's object 1 are overridden.
     for (int slot : {MODEL_BUILDING_BIG, MODEL_BUILDING_SMALL}) {
@@ -161,9 +165,9 @@ TEST(ModelTable, PreparationGivesEachSetItsPalettesAndOverrides) {
 }
 
 TEST(ModelTable, KartBodyGetsLitColoursOnly) {
-    auto world = worldWithObjects(STAND_IN_OBJECTS);
-    world->prepareModels();
-    const Model& kart = world->models[MODEL_KART_BODY];
+    auto shelf = shelfWithObjects(STAND_IN_OBJECTS);
+    prepareModels(shelf->models);
+    const Model& kart = shelf->models[MODEL_KART_BODY];
     expectColour(kart.objects[0].shadeColors[0], 20, 20, 20);
     expectColour(kart.objects[5].shadeColors[0], 70, 80, 10);
     expectColour(kart.objects[6].shadeColors[0], 30, 30, 30);
@@ -176,10 +180,10 @@ TEST(ModelTable, KartBodyGetsLitColoursOnly) {
 
 TEST(ModelTable, PreparationSkipsObjectsAModelLacks) {
     for (int count : {0, 1, 3}) {
-        auto world = worldWithObjects(count);
-        world->prepareModels();
+        auto shelf = shelfWithObjects(count);
+        prepareModels(shelf->models);
         if (count > 0)
-            expectPalette(world->models[MODEL_LANDMARK].objects[0], paletteGrey);
-        EXPECT_EQ(world->models[MODEL_LANDMARK].objects.size(), static_cast<size_t>(count));
+            expectPalette(shelf->models[MODEL_LANDMARK].objects[0], paletteGrey);
+        EXPECT_EQ(shelf->models[MODEL_LANDMARK].objects.size(), static_cast<size_t>(count));
     }
 }

@@ -3,8 +3,8 @@
 #include "app/FrameLoop.h"
 #include "app/Input.h"
 #include "app/World.h"
-#include "render/FrameView.h"
-#include "render/StartUp.h"
+#include "app/shell/FrameView.h"
+#include "app/shell/StartUp.h"
 #include "render/Viewport.h"
 
 #include <GL/freeglut.h>

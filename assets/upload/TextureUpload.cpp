@@ -1,9 +1,7 @@
-#include "assets/TextureUpload.h"
+#include "assets/upload/TextureUpload.h"
 
-#include "app/World.h"
 #include "assets/TextureTable.h"
 #include "assets/TgaReader.h"
-#include "render/ShadingRamp.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -35,8 +33,7 @@ void loadTexture(uint32_t* textureIds, const char* path, int index) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
 
-void World::loadTextures() {
-    makeShadingRamp(textureIds);
+void loadTextures(uint32_t* textureIds) {
     for (const TextureFile& texture : TEXTURE_FILES)
         loadTexture(textureIds, texture.file, texture.slot);
 }

@@ -1,6 +1,8 @@
-#include "render/FrameView.h"
+#include "app/shell/FrameView.h"
 
 #include "app/World.h"
+#include "render/CameraView.h"
+#include "render/ScenePass.h"
 #include "render/Viewport.h"
 
 #include <GL/gl.h>
@@ -24,8 +26,8 @@ void setProjection(double aspect) {
 
 // One player's view, once its viewport and projection are set.
 void drawView(World& world, int player, float dt) {
-    world.cameras[player - 1].place(dt);
-    world.drawScene(player);
+    placeCamera(world.cameras[player - 1], dt);
+    drawScene(world, player);
 }
 
 } // namespace

@@ -6,3 +6,7 @@
 // textureIds[index]. A file that cannot be read ends the program with
 // status 1 after one line on standard error naming it and the fault.
 void loadTexture(uint32_t* textureIds, const char* path, int index);
+
+// Every image of the texture table into its slot, in load order. The
+// shading ramp in slot 0 is made first, by the renderer.
+void loadTextures(uint32_t* textureIds);

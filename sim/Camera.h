@@ -88,6 +88,4 @@ struct Camera {
         kart = &followed;
     }
     void nextMode() { mode = mode >= CAMERA_FAR ? CAMERA_DRIVER : mode + 1; }
-    // Glides after the kart and multiplies its view onto the modelview matrix.
-    void place(float dt);
 };

@@ -1,4 +1,4 @@
-#include "render/Camera.h"
+#include "sim/Camera.h"
 
 #include <gtest/gtest.h>
 

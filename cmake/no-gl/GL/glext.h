@@ -1,0 +1,3 @@
+// Stands in for the real header in the layers that must build without a GL
+// context: reaching it means a GL call crept into the simulation or rules.
+#error "OpenGL header <GL/glext.h> included from a GL-free layer"

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The layers include one way only:
+#   support -> assets -> sim -> app (the World and its rules) -> render -> app/shell
+# with texture upload (assets/upload) beside render. Fails naming every file
+# that includes a layer above its own, or a GL header from a GL-free layer.
+set -uo pipefail
+root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
+cd "$root"
+
+# The project folders a layer may include from, by the file's own folder.
+allowed() {
+  case $1 in
+    support/*) echo "support" ;;
+    assets/upload/*) echo "support assets assets/upload" ;;
+    assets/*) echo "support assets" ;;
+    sim/*) echo "support assets sim" ;;
+    app/shell/*) echo "support assets assets/upload sim app app/shell render" ;;
+    app/*) echo "support assets sim app" ;;
+    render/*) echo "support assets sim app render" ;;
+  esac
+}
+gl_free() {
+  case $1 in
+    assets/upload/* | app/shell/* | render/*) return 1 ;;
+    *) return 0 ;;
+  esac
+}
+# The layer an included path belongs to: the longest known folder prefix.
+layer_of() {
+  case $1 in
+    assets/upload/*) echo assets/upload ;;
+    app/shell/*) echo app/shell ;;
+    support/* | assets/* | sim/* | app/* | render/*) echo "${1%%/*}" ;;
+    *) echo "" ;;
+  esac
+}
+
+faults=0
+while IFS= read -r file; do
+  ok=" $(allowed "$file") "
+  while IFS= read -r line; do
+    target=$(echo "$line" | sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p')
+    if [ -n "$target" ]; then
+      layer=$(layer_of "$target")
+      if [ -n "$layer" ] && [[ $ok != *" $layer "* ]]; then
+        echo "$file includes \"$target\": a layer above its own"
+        faults=$((faults + 1))
+      fi
+    fi
+    if gl_free "$file" && echo "$line" | grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<(GL|AL)/'; then
+      echo "$file: $line in a GL-free layer"
+      faults=$((faults + 1))
+    fi
+  done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file")
+done < <(find support assets sim app render -name '*.h' -o -name '*.cpp' | sort)
+
+if [ "$faults" -gt 0 ]; then
+  echo "layers: $faults upward includes"
+  exit 1
+fi
+echo "layers: every include points down"
