@@ -3,9 +3,7 @@
 #include "app/Input.h"
 #include "app/World.h"
 
-// While waiting for a mode key nothing moves and nothing is drawn, so the
-// window keeps the last picture from before the wait.
-static void awaitModeKey(World& world, FrameLoop& loop, int32_t nowMs) {
+bool chooseMode(World& world) {
     GameMode chosen = 0;
     if (keyState[SLOT_CHOOSE_RACE])
         chosen = GAME_RACE;
@@ -14,22 +12,29 @@ static void awaitModeKey(World& world, FrameLoop& loop, int32_t nowMs) {
     else if (keyState[SLOT_CHOOSE_BALL])
         chosen = GAME_BALL;
     if (chosen == 0)
-        return;
+        return false;
     world.gameMode = chosen;
     world.awaitingModeSelection = false;
     world.startMatch();
-    loop.lastFrameTime = nowMs;
+    return true;
 }
 
-FrameLoop::Step FrameLoop::simulate(World& world, int32_t nowMs) {
-    if (world.awaitingModeSelection) {
-        awaitModeKey(world, *this, nowMs);
-        return {false, 0.0f};
-    }
-    float dt = (nowMs - lastFrameTime) / 1000.0f;
-    lastFrameTime = nowMs;
+void playFrame(World& world, float dt) {
     if (!world.matchStatus.countdownShowing())
         applyInput(world);
     world.update(dt);
+}
+
+// While waiting for a mode key nothing moves and nothing is drawn, so the
+// window keeps the last picture from before the wait.
+FrameLoop::Step FrameLoop::simulate(World& world, int32_t nowMs) {
+    if (world.awaitingModeSelection) {
+        if (chooseMode(world))
+            lastFrameTime = nowMs;
+        return {false, 0.0f};
+    }
+    const float dt = (nowMs - lastFrameTime) / 1000.0f;
+    lastFrameTime = nowMs;
+    playFrame(world, dt);
     return {true, dt};
 }

@@ -1,6 +1,7 @@
 #include "app/Input.h"
 
 #include "app/World.h"
+#include "support/Sound.h"
 
 uint8_t keyState[256];
 
@@ -60,14 +61,56 @@ void keyUp(World& world, unsigned char key) {
         keyState[slot] = 0;
         return;
     }
+    if (key == '9')
+        soundSystem.toggleSound();
     // The banner shows while ';' is held.
     if (key == ';')
         world.matchStatus.showTitle = false;
 }
+
+namespace {
+
+// Each player's action slots, from the first.
+struct KartKeys {
+    int slideFirst, throttle, slideSecond, respawn, steerPlus, brake, steerMinus, boost, reverse,
+        fire;
+};
+constexpr KartKeys PLAYER_KEYS[2] = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+                                     {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}};
+
+int steering(const KartKeys& keys) {
+    const bool plus = keyState[keys.steerPlus], minus = keyState[keys.steerMinus];
+    if (plus && minus)
+        return 0;
+    return plus ? 1 : minus ? -1 : 0;
+}
+
+} // namespace
 
 void applyInput(World& world) {
     if (keyState[SLOT_MODE_SELECT]) {
         world.awaitingModeSelection = true;
         return;
     }
+    // Control by control over both karts, kart 1 first: throttle sets the
+    // acceleration, and boost, brake and reverse override it in that order.
+    Kart* karts = world.karts;
+    for (int k = 0; k < 2; ++k)
+        if (keyState[PLAYER_KEYS[k].respawn])
+            karts[k].respawn();
+    for (int k = 0; k < 2; ++k)
+        karts[k].setThrottle(keyState[PLAYER_KEYS[k].throttle]);
+    for (int k = 0; k < 2; ++k)
+        if (keyState[PLAYER_KEYS[k].boost])
+            karts[k].boost();
+    for (int k = 0; k < 2; ++k)
+        karts[k].setBrake(keyState[PLAYER_KEYS[k].brake]);
+    for (int k = 0; k < 2; ++k)
+        if (keyState[PLAYER_KEYS[k].reverse])
+            karts[k].reverse();
+    for (int k = 0; k < 2; ++k)
+        karts[k].steer(steering(PLAYER_KEYS[k]));
+    for (int k = 0; k < 2; ++k)
+        karts[k].setSlide(keyState[PLAYER_KEYS[k].slideFirst],
+                          keyState[PLAYER_KEYS[k].slideSecond]);
 }

@@ -26,6 +26,10 @@ constexpr CloudBand CLOUD_BANDS[CLOUD_COUNT] = {
 // Both karts line up here for every match that has a start.
 constexpr Vec3 RACE_START[2] = {{-150, -17, 43}, {-145, -17, 43}};
 
+// Steam rises from vents in the lower circuit's floor.
+constexpr Vec3 STEAM_VENT_AT[STEAM_VENTS] = {{-40, -10, 22}, {-40, -10, 68}, {40, -10, 22},
+                                             {40, -10, 68},  {25, -10, 45},  {-130, -10, 45}};
+
 } // namespace
 
 void World::setUp() {
@@ -41,6 +45,12 @@ void World::setUp() {
     }
     placeSceneSprites();
     matchStatus.init(textureIds, WINDOW_WIDTH, WINDOW_HEIGHT);
+    for (int i = 0; i < STEAM_VENTS; ++i) {
+        ParticleSystem& vent = particleSystems[i];
+        vent = ParticleSystem(textureIds[TEX_PARTICLE], WORLD_PARTICLES);
+        vent.colour[0] = vent.colour[1] = vent.colour[2] = 1;
+        vent.emitter = STEAM_VENT_AT[i];
+    }
     fillPlacements(placements, textureIds);
 }
 
@@ -67,12 +77,28 @@ void World::startMatch() {
         break;
     }
     matchStatus.resetClock();
+
+    // A fresh kart's wheels sit at height 0 over the origin: on its first
+    // update at the lower start line it would find the field's level under
+    // them and leap into the railing above. Put them under the kart.
+    for (Kart& kart : karts)
+        kart.settleWheels();
 }
 
 void World::update(float dt) {
     if (tagCooldown > 0)
         tagCooldown -= dt;
+    collide();
+    // The countdown holds the karts; everything else keeps moving.
+    if (!matchStatus.countdownActive) {
+        for (Kart& kart : karts) {
+            kart.update(dt);
+            kart.exhaust.update(dt);
+        }
+    }
     for (CirclingSprite& cloud : clouds)
         cloud.update(dt);
+    for (ParticleSystem& vent : particleSystems)
+        vent.update(dt);
     matchStatus.step(dt);
 }

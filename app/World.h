@@ -5,7 +5,9 @@
 #include "assets/ModelSlots.h"
 #include "assets/TextureSlots.h"
 #include "sim/Camera.h"
+#include "sim/CheckpointList.h"
 #include "sim/Kart.h"
+#include "sim/ParticleSystem.h"
 #include "sim/SceneryObject.h"
 #include "sim/Sprite.h"
 
@@ -21,6 +23,7 @@ constexpr GameMode GAME_BALL = 4;
 constexpr int DISPLAY_LIST_SLOTS = 17;
 constexpr int SCENERY_SLOTS = 1024;
 constexpr int CLOUD_COUNT = 3;
+constexpr int STEAM_VENTS = 6;
 
 // The logical window every viewport and the HUD are laid out in.
 constexpr int WINDOW_WIDTH = 1280;
@@ -45,9 +48,11 @@ struct World {
     MatchStatus matchStatus;
     SceneryObject scenery[SCENERY_SLOTS];
     GameMode gameMode = GAME_RACE;
-    float tagCooldown = 0;
+    CheckpointList goalList; // the collect-the-point course, shared by both karts
+    float tagCooldown = 0;   // seconds until "it" can change hands again
     bool awaitingModeSelection = false;
     int32_t playerCount = 0;
+    ParticleSystem particleSystems[STEAM_VENTS];
     uint32_t textureIds[TEXTURE_SLOTS] = {};
     uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
     Model models[MODEL_SLOTS];
@@ -60,6 +65,8 @@ struct World {
     void startMatch();
     // One simulation step of dt seconds.
     void update(float dt);
+    // Both karts against the boxes, each other, and the palms and lamps.
+    void collide();
 
     // The invisible boxes karts collide with, in their fixed slots.
     void layOutArena();

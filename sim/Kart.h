@@ -1,25 +1,131 @@
 #pragma once
 
+#include "sim/CheckpointList.h"
+#include "sim/ParticleSystem.h"
+#include "sim/SceneryObject.h"
 #include "support/Vec3.h"
 
 #include <cstdint>
 
-// One player's kart. So far only its pose and the values the cameras and the
-// scene pass read; driving grows this record in place.
-struct Kart {
-    Vec3 position;                 // wheel-contact level, horizontal centre
-    Vec3 size{1.22f, 1.75f, 1.8f}; // full extents: width, height, length
-    Vec3 halfSize{0.61f, 0.875f, 0.9f};
-    float pitch = 0;     // radians, nose up positive
-    float speed = 0;     // along the heading, negative in reverse
-    float bodyPitch = 0; // nose-dip animation, radians
-    float heading = 0;   // radians: the kart faces (sin heading, 0, cos heading)
-    int8_t colour[3] = {127, 100, 13};
-    int id = 0; // 0 or 1: kart 1 or kart 2
+constexpr int WHEEL_COUNT = 4;
+// Wheels by the sign of their offset: 0 front +x, 1 front -x, 2 rear +x,
+// 3 rear -x (local +z is the facing direction).
+enum Wheel : int {
+    WHEEL_FRONT_RIGHT = 0,
+    WHEEL_FRONT_LEFT = 1,
+    WHEEL_REAR_RIGHT = 2,
+    WHEEL_REAR_LEFT = 3
+};
 
+// The tunnels and the lower circuit lie below this height; above it is the
+// field's level.
+constexpr float LOWER_LEVEL_TOP = -2;
+
+// One player's kart: a point with a speed along its heading, four wheels that
+// each follow the arena's height, and a body posed from the wheel heights.
+// No GL here: the renderer owns the wheel list and draws from these fields.
+// Many rates apply per update, not per second; they are marked so.
+struct Kart {
+    Vec3 position; // wheel-contact level, horizontal centre
+    Vec3 size{1.22f, 1.75f, 1.8f};
+    Vec3 halfSize{0.61f, 0.875f, 0.9f};
+    float axleOffset = 0.65f; // both axles from the centre, along the length
+    Vec3 forward{0, 0, 1};    // turned with the kart; the heading comes from it
+    Vec3 travelDir;           // from heading and pitch, every update
+    Vec3 sideDir;             // from heading and roll, every update
+    Vec3 moveStep;            // this update's forward displacement
+    Vec3 slideStep;           // this update's sideways displacement
+    float maxSpeed = 24;
+    float minSpeed = -8; // fastest reverse
+    float maxTurnRate = 1.5f;
+    float pitch = 0; // nose up positive
+    float roll = 0;  // +x side (wheels 0 and 2) up positive
+    float engineForce = 0;
+    float mass = 1;
+    float speed = 0;        // along travelDir, negative reversing
+    float acceleration = 0; // set by the controls
+    float wheelDropFactor = 1;
+    float fallTime = 0; // seconds the whole kart has been airborne
+    float previousX = 0, previousZ = 0;
+    Vec3 wheelOffsets[WHEEL_COUNT]; // from position; x and z only
+    Vec3 wheelPositions[WHEEL_COUNT];
+    float wheelFallTime[WHEEL_COUNT] = {};
+    float groundHeight[WHEEL_COUNT] = {};
+    bool wheelAirborne[WHEEL_COUNT] = {};
+    int braking = 0;
+    int slideRate = 0; // -20, 0 or +20 per second
+    float slide = 0;   // -5 .. 5
+    float bodyPitch = 0;
+    float bodyLean = 0; // -0.3 .. 0.3
+    bool bumping = false;
+    float bumpTime = 0;
+    float bumpSpeed = 0;
+    bool spinning = false;
+    float spinAngle = 0;
+    float spinRate = 0.15f; // per update
+    float wheelRoll = 0;    // degrees, 0 .. 360
+    float turnRate = 0;     // rad/s; positive turns the heading down
+    float heading = 0;      // the kart faces (sin heading, 0, cos heading)
+    float previousHeading = 0;
+    float wheelRadius = 0.2f;
+    float wheelWidth = 0.2f;
+    float wheelSlices = 9;
+    uint32_t shadowTexture = 0;
+    uint32_t brakeLightTexture = 0;
+    ParticleSystem exhaust;
+    int8_t colour[3] = {127, 100, 13};
+    int id = 0; // 0 or 1: row in every box's separation table, owner of its coconuts
+    SceneryObject collisionBox;
+    CheckpointList checkpoints;
+    int score = 0;
+    float tagClock = 120;
+    bool isIt = false;
+    int goals = 0;
+    float shotCooldown = 0;
+    float radius = 0; // broad collision test
+
+    // Members only: the kart the World holds before its first match.
     Kart() = default;
-    // A kart as a match starts it: at rest at the origin, facing +z.
+    // A kart as a match starts it: at rest at the origin, facing +z. Its
+    // exhaust draws 80 numbers from rand().
     Kart(const uint32_t* textureIds, int kartId);
 
     void setColour(int8_t red, int8_t green, int8_t blue);
+    // Up at (0, 400, 10), upright and at rest, to fall back onto the arena.
+    void respawn();
+    // The wheels over the kart's position as respawn leaves them, at its
+    // height and knowing the ground under them; nothing else changes.
+    void settleWheels();
+
+    // Controls, once per frame in this order; the last that sets the
+    // acceleration wins.
+    void setThrottle(bool held);
+    void boost();
+    void setBrake(bool held);
+    void reverse();
+    void steer(int direction); // -1, 0 or +1, per frame
+    void setSlide(bool first, bool second);
+    void bump();
+    void startSpin();
+    bool canFire() const { return shotCooldown <= 0; }
+
+    // One physics step of dt seconds.
+    void update(float dt);
+    // The arena's height under a point. Also colours the exhaust: red dust on
+    // the field's pads at speed, grey elsewhere.
+    float groundHeightAt(float x, float y, float z);
+
+    // Collision against upright boxes.
+    bool isNear(const SceneryObject& box) const;
+    // The box face crossed since this kart's last test of it (axis 0 .. 5),
+    // or -1 when there is nothing to respond to.
+    int testBox(SceneryObject& box) const;
+    void resolveContact(int axis, const SceneryObject& box);
+
+  private:
+    bool allWheelsAirborne() const;
+    void placeWheels();
+    bool fall(float dt);
+    void turn(float dt);
+    void poseCollisionBox();
 };

@@ -1,0 +1,59 @@
+#include "app/ArenaLayout.h"
+#include "app/World.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr float TAG_COOLDOWN = 2; // seconds before "it" can pass back
+
+void collideWithScenery(Kart& kart, SceneryObject* scenery) {
+    for (int i = 0; i < SCENERY_SLOTS; ++i) {
+        SceneryObject& box = scenery[i];
+        if (!kart.isNear(box))
+            continue;
+        const int axis = kart.testBox(box);
+        if (axis != -1)
+            kart.resolveContact(axis, box);
+    }
+}
+
+// Palms and lamps are billboards, not boxes: a kart on the field level that
+// comes within half its length of one's foot bounces off it.
+void collideWithPoles(Kart* karts, const uint32_t* textureIds) {
+    const auto palm = static_cast<int32_t>(textureIds[TEX_PALM]);
+    const auto lamp = static_cast<int32_t>(textureIds[TEX_LAMP]);
+    for (const Placement& p : placements) {
+        if (p.texture != palm && p.texture != lamp)
+            continue;
+        for (int k = 0; k < 2; ++k) {
+            Kart& kart = karts[k];
+            const float dx = p.x - kart.position.x, dz = p.z - kart.position.z;
+            if (std::sqrt(dx * dx + dz * dz) < kart.halfSize.z && kart.position.y > LOWER_LEVEL_TOP)
+                kart.bump();
+        }
+    }
+}
+
+} // namespace
+
+void World::collide() {
+    collideWithScenery(karts[0], scenery);
+    collideWithScenery(karts[1], scenery);
+
+    // Karts never slide off each other: each one that feels the contact
+    // bounces back on its own. Touching passes "it" on, once per meeting.
+    for (int k = 0; k < 2; ++k) {
+        Kart& tester = karts[k];
+        if (tester.testBox(karts[1 - k].collisionBox) == -1)
+            continue;
+        if (tagCooldown <= 0) {
+            karts[0].isIt = !karts[0].isIt;
+            karts[1].isIt = !karts[1].isIt;
+            tagCooldown = TAG_COOLDOWN;
+        }
+        tester.bump();
+    }
+
+    collideWithPoles(karts, textureIds);
+}

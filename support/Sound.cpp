@@ -1,0 +1,3 @@
+#include "support/Sound.h"
+
+SoundSystem soundSystem;
