@@ -1,6 +1,7 @@
 #include "app/Input.h"
 
 #include "app/World.h"
+#include "support/Diagnostics.h"
 #include "support/Sound.h"
 
 uint8_t keyState[256];
@@ -78,6 +79,20 @@ struct KartKeys {
 constexpr KartKeys PLAYER_KEYS[2] = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
                                      {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}};
 
+constexpr float SHOT_COOLDOWN = 0.3f; // seconds between coconuts
+constexpr int SHOT_LIFE = 1000;       // ticks of 1/50 s
+constexpr float SHOT_CLIMB = 0.2f;    // upward speed per tick at the throw
+
+// A coconut from the kart's position along its heading.
+void fire(World& world, Kart& kart) {
+    float sinCos[2];
+    sinCosDeg(sinCos, radToDeg(kart.heading));
+    world.projectiles.spawn(kart.position.x, kart.position.y, kart.position.z, sinCos[0],
+                            SHOT_CLIMB, sinCos[1], SHOT_LIFE, kart.id,
+                            world.textureIds[TEX_COCONUT]);
+    kart.shotCooldown = SHOT_COOLDOWN;
+}
+
 int steering(const KartKeys& keys) {
     const bool plus = keyState[keys.steerPlus], minus = keyState[keys.steerMinus];
     if (plus && minus)
@@ -113,4 +128,12 @@ void applyInput(World& world) {
     for (int k = 0; k < 2; ++k)
         karts[k].setSlide(keyState[PLAYER_KEYS[k].slideFirst],
                           keyState[PLAYER_KEYS[k].slideSecond]);
+    // Holding fire throws again each time the cool-down has run out.
+    for (int k = 0; k < 2; ++k) {
+        if (keyState[PLAYER_KEYS[k].fire] != 1 || !karts[k].canFire())
+            continue;
+        fire(world, karts[k]);
+        if (k == 1)
+            printDiagnostic("adding projectile!\n");
+    }
 }

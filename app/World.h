@@ -4,10 +4,12 @@
 #include "assets/Model.h"
 #include "assets/ModelSlots.h"
 #include "assets/TextureSlots.h"
+#include "sim/Ball.h"
 #include "sim/Camera.h"
 #include "sim/CheckpointList.h"
 #include "sim/Kart.h"
 #include "sim/ParticleSystem.h"
+#include "sim/Projectile.h"
 #include "sim/SceneryObject.h"
 #include "sim/Sprite.h"
 
@@ -24,6 +26,12 @@ constexpr int DISPLAY_LIST_SLOTS = 17;
 constexpr int SCENERY_SLOTS = 1024;
 constexpr int CLOUD_COUNT = 3;
 constexpr int STEAM_VENTS = 6;
+
+// The ball game: the ball's kick-off spot, and the goal points, player 1's
+// at the +x end, player 2's at the -x end (y: the height a guide points at).
+constexpr Vec3 BALL_START{0, 3, 60};
+constexpr float BALL_RADIUS = 3;
+constexpr Vec3 GOAL_POINTS[2] = {{107, 3, 45}, {-107, 3, 45}};
 
 // The logical window every viewport and the HUD are laid out in.
 constexpr int WINDOW_WIDTH = 1280;
@@ -47,9 +55,11 @@ struct World {
     Camera cameras[2]; // camera 1 follows kart 1, camera 2 kart 2
     MatchStatus matchStatus;
     SceneryObject scenery[SCENERY_SLOTS];
+    ProjectileTable projectiles;
     GameMode gameMode = GAME_RACE;
     CheckpointList goalList; // the collect-the-point course, shared by both karts
     float tagCooldown = 0;   // seconds until "it" can change hands again
+    Ball ball;
     bool awaitingModeSelection = false;
     int32_t playerCount = 0;
     ParticleSystem particleSystems[STEAM_VENTS];
@@ -67,6 +77,14 @@ struct World {
     void update(float dt);
     // Both karts against the boxes, each other, and the palms and lamps.
     void collide();
+    // The current gameMode's checks for one step.
+    void applyRules(float dt);
+    void raceStep();
+    void collectStep();
+    void tagStep(float dt);
+    void ballStep();
+    void kickOff();
+    void moveToRaceStart();
 
     // The invisible boxes karts collide with, in their fixed slots.
     void layOutArena();

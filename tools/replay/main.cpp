@@ -97,8 +97,8 @@ void printRow(size_t frame, int k) {
     printFloat(status.matchClock);
     printFlag(status.showP1Wins);
     printFlag(status.showP2Wins);
-    printFloat(0); // ball x and z: no ball yet
-    printFloat(0);
+    printFloat(world.ball.position.x);
+    printFloat(world.ball.position.z);
     std::printf("\n");
 }
 
