@@ -1,7 +1,9 @@
 #include "app/shell/FrameView.h"
 
+#include "app/Hud.h"
 #include "app/World.h"
 #include "render/CameraView.h"
+#include "render/HudDraw.h"
 #include "render/ScenePass.h"
 #include "render/Viewport.h"
 
@@ -45,4 +47,6 @@ void drawFrame(World& world, float dt) {
         }
         drawView(world, i + 1, dt);
     }
+    prepareHud(world);
+    drawHud(world);
 }

@@ -1,0 +1,150 @@
+#include "render/HudDraw.h"
+
+#include "app/Hud.h"
+#include "app/World.h"
+#include "render/Viewport.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+
+constexpr float HUD_ALPHA_CUT = 0.2f;
+constexpr float NEEDLE_DEPTH = 1; // in front of the dials
+constexpr float DIGIT_WIDTH = 37, DIGIT_HEIGHT = 44;
+constexpr float MESSAGE_WIDTH = 250, MESSAGE_HEIGHT = 100;
+constexpr float TITLE_WIDTH = 450, TITLE_HEIGHT = 78;
+constexpr float MATCH_CLOCK_TOP = 10;
+constexpr float TAG_CLOCK_TOP[2] = {10, 500};
+
+// A textured quad in overlay pixels: the image upright, s left to right,
+// t = 1 at the top edge. Counter-clockwise on screen, so culling keeps it.
+void quad(float left, float top, float right, float bottom, float s0 = 0, float t0 = 0,
+          float s1 = 1, float t1 = 1) {
+    glBegin(GL_QUADS);
+    glTexCoord2f(s0, t1);
+    glVertex3f(left, top, 0);
+    glTexCoord2f(s0, t0);
+    glVertex3f(left, bottom, 0);
+    glTexCoord2f(s1, t0);
+    glVertex3f(right, bottom, 0);
+    glTexCoord2f(s1, t1);
+    glVertex3f(right, top, 0);
+    glEnd();
+}
+
+void image(const World& world, TextureSlot slot, OverlayRect r) {
+    glBindTexture(GL_TEXTURE_2D, world.textureIds[slot]);
+    quad(r.left, r.top, r.right, r.bottom);
+}
+
+// One glyph of the digit strip (1 to 9, then 0). Digits from 10 on and 0
+// itself reach past the strip's end and wrap round to the right glyph.
+void drawDigit(int n, float x, float y) {
+    quad(x, y, x + DIGIT_WIDTH, y + DIGIT_HEIGHT, (n - 1) / 10.0f, 0, n / 10.0f, 1);
+}
+
+void drawClockValue(const World& world, float value, float y) {
+    const ClockDigits d = clockDigits(value);
+    glBindTexture(GL_TEXTURE_2D, world.textureIds[TEX_MSG_NUMBERS]);
+    drawDigit(d.hundreds, 111, y);
+    drawDigit(d.tens, 148, y);
+    drawDigit(d.units, 185, y);
+    // The point: a sliver of the zero glyph's foot.
+    quad(215, y + 40, 220, y + 45, -0.3f, 0.25f, 0, 0.3f);
+    drawDigit(d.tenths, 222, y);
+}
+
+void drawMessages(const World& world) {
+    const MatchStatus& status = world.matchStatus;
+    if (status.showClock)
+        drawClockValue(world, status.matchClock, MATCH_CLOCK_TOP);
+    const OverlayRect message = centredMessage(world, MESSAGE_WIDTH, MESSAGE_HEIGHT);
+    if (status.showP1Wins)
+        image(world, TEX_MSG_P1_WINS, message);
+    if (status.showP2Wins)
+        image(world, TEX_MSG_P2_WINS, message);
+    if (status.showHurryUp)
+        image(world, TEX_MSG_HURRY_UP, message);
+    if (status.showGoal)
+        image(world, TEX_MSG_GOAL, message);
+    if (status.showTitle)
+        image(world, TEX_MSG_TITLE, centredMessage(world, TITLE_WIDTH, TITLE_HEIGHT));
+    if (status.countdownActive) {
+        const TextureSlot stage = status.countdownTime > 3   ? TEX_MSG_READY
+                                  : status.countdownTime > 1 ? TEX_MSG_SET
+                                                             : TEX_MSG_GO;
+        image(world, stage, message);
+    }
+}
+
+// A needle turned about its pivot, which sits at (pivotX, pivotY) in the
+// needle image of the given size.
+void needle(const World& world, const Kart& kart, float x, float y, float pivotX, float pivotY,
+            float width, float height) {
+    glPushMatrix();
+    glTranslatef(x, y, NEEDLE_DEPTH);
+    glRotatef(speedometerAngle(kart), 0, 0, 1);
+    glTranslatef(-pivotX, -pivotY, 0);
+    glBindTexture(GL_TEXTURE_2D, world.textureIds[TEX_NEEDLE]);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 1);
+    glVertex3f(0, 0, 0);
+    glTexCoord2f(0, 0);
+    glVertex3f(0, height, 0);
+    glTexCoord2f(1, 0);
+    glVertex3f(width, height, 0);
+    glTexCoord2f(1, 1);
+    glVertex3f(width, 0, 0);
+    glEnd();
+    glPopMatrix();
+}
+
+void drawOnePlayer(const World& world) {
+    drawMessages(world);
+    image(world, TEX_ODOMETER, {920, 658, 1280, 960});
+    needle(world, world.karts[0], 1120, 860, 180, 10, 230, 22);
+}
+
+void drawTwoPlayers(const World& world) {
+    if (world.gameMode == GAME_TAG) {
+        drawClockValue(world, world.matchStatus.tagClockShown1, TAG_CLOCK_TOP[0]);
+        drawClockValue(world, world.matchStatus.tagClockShown2, TAG_CLOCK_TOP[1]);
+    }
+    drawMessages(world);
+    image(world, TEX_ODOMETER, {1100, 330, 1280, 480});
+    image(world, TEX_ODOMETER, {1100, 810, 1280, 960});
+    needle(world, world.karts[0], 1210, 425, 70, 0, 114, 10);
+    needle(world, world.karts[1], 1210, 905, 70, 0, 114, 10);
+}
+
+} // namespace
+
+void drawHud(const World& world) {
+    setLogicalViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluOrtho2D(0, WINDOW_WIDTH, 0, WINDOW_HEIGHT);
+    glScalef(1, -1, 1);
+    glTranslatef(0, -WINDOW_HEIGHT, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+
+    glColor4f(1, 1, 1, 1);
+    glAlphaFunc(GL_GEQUAL, HUD_ALPHA_CUT);
+    glEnable(GL_ALPHA_TEST);
+    glEnable(GL_TEXTURE_2D);
+    if (world.playerCount == 1)
+        drawOnePlayer(world);
+    else
+        drawTwoPlayers(world);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_ALPHA_TEST);
+
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
