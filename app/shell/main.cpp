@@ -6,8 +6,11 @@
 #include "app/shell/FrameView.h"
 #include "app/shell/StartUp.h"
 #include "render/Viewport.h"
+#include "support/Sound.h"
+#include "support/audio/EngineSound.h"
 
 #include <GL/freeglut.h>
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
 
@@ -15,13 +18,24 @@
 static World world;
 static FrameLoop frameLoop;
 
+static void closeSound() {
+    stopAudio(soundSystem);
+}
+
 static void initGame() {
     // The palm scatter and the particle puffs differ from run to run.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     startUpWorld(world);
+    // After the pictures: a game that cannot start says only why.
+    startAudio(soundSystem, "ray01.wav");
+    // Closing the window ends the process through exit, which runs this.
+    std::atexit(closeSound);
 }
 
 static void displayFrame() {
+    // Only player 1's kart is heard, and only while a match is on.
+    if (!world.awaitingModeSelection)
+        playEngineSound(soundSystem, world.karts[0].speed, world.karts[0].maxSpeed);
     FrameLoop::Step step = frameLoop.simulate(world, glutGet(GLUT_ELAPSED_TIME));
     if (!step.simulated)
         return;
@@ -41,7 +55,17 @@ static void onReshape(int width, int height) {
     windowSize = {width, height > 0 ? height : 1};
 }
 
+// Ctrl-C or a polite kill ends the game between frames, through exit, so
+// the sound device is closed as on a closed window.
+static volatile std::sig_atomic_t quitRequested = 0;
+
+static void requestQuit(int) {
+    quitRequested = 1;
+}
+
 static void idle() {
+    if (quitRequested)
+        std::exit(0);
     glutPostRedisplay();
 }
 
@@ -53,6 +77,8 @@ int main(int argc, char** argv) {
     glutCreateWindow("Vorlane Kart");
     // X11 turns a held key into release/press pairs; a held key must stay held.
     glutIgnoreKeyRepeat(1);
+    std::signal(SIGINT, requestQuit);
+    std::signal(SIGTERM, requestQuit);
     initGame();
     glutDisplayFunc(displayFrame);
     glutKeyboardFunc(onKeyDown);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The layers include one way only:
 #   support -> assets -> sim -> app (the World and its rules) -> render -> app/shell
-# with texture upload (assets/upload) beside render. Fails naming every file
+# with texture upload (assets/upload) and sound playback (support/audio)
+# beside them. Only the renderer, the upload and the shell reach GL; only the
+# sound playback and the shell reach the audio library. Fails naming every file
 # that includes a layer above its own, or a GL header from a GL-free layer.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -10,11 +12,12 @@ cd "$root"
 # The project folders a layer may include from, by the file's own folder.
 allowed() {
   case $1 in
+    support/audio/*) echo "support support/audio" ;;
     support/*) echo "support" ;;
     assets/upload/*) echo "support assets assets/upload" ;;
     assets/*) echo "support assets" ;;
     sim/*) echo "support assets sim" ;;
-    app/shell/*) echo "support assets assets/upload sim app app/shell render" ;;
+    app/shell/*) echo "support support/audio assets assets/upload sim app app/shell render" ;;
     app/*) echo "support assets sim app" ;;
     render/*) echo "support assets sim app render" ;;
   esac
@@ -25,10 +28,17 @@ gl_free() {
     *) return 0 ;;
   esac
 }
+audio_free() {
+  case $1 in
+    support/audio/* | app/shell/*) return 1 ;;
+    *) return 0 ;;
+  esac
+}
 # The layer an included path belongs to: the longest known folder prefix.
 layer_of() {
   case $1 in
     assets/upload/*) echo assets/upload ;;
+    support/audio/*) echo support/audio ;;
     app/shell/*) echo app/shell ;;
     support/* | assets/* | sim/* | app/* | render/*) echo "${1%%/*}" ;;
     *) echo "" ;;
@@ -47,8 +57,12 @@ while IFS= read -r file; do
         faults=$((faults + 1))
       fi
     fi
-    if gl_free "$file" && echo "$line" | grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<(GL|AL)/'; then
+    if gl_free "$file" && echo "$line" | grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<GL/'; then
       echo "$file: $line in a GL-free layer"
+      faults=$((faults + 1))
+    fi
+    if audio_free "$file" && echo "$line" | grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<(AL/|sndfile)'; then
+      echo "$file: $line outside the sound playback"
       faults=$((faults + 1))
     fi
   done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file")
