@@ -1,0 +1,146 @@
+#include "app/Input.h"
+#include "../sim/KartOnTheField.h"
+#include "app/World.h"
+#include "support/Sound.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Both karts on the field and every key up; keys pressed through the real
+// callbacks, then one frame of input.
+struct InputTest : ::testing::Test {
+    World world;
+    Kart& kart1 = world.karts[0];
+    Kart& kart2 = world.karts[1];
+
+    void SetUp() override {
+        std::memset(keyState, 0, sizeof keyState);
+        kart1 = kartAt({30, 0, 50}, 0);
+        kart2 = kartAt({-30, 0, 50}, 1);
+    }
+    void TearDown() override { std::memset(keyState, 0, sizeof keyState); }
+
+    void hold(const char* keys) {
+        for (const char* key = keys; *key; ++key)
+            keyDown(world, static_cast<unsigned char>(*key));
+    }
+    void release(const char* keys) {
+        for (const char* key = keys; *key; ++key)
+            keyUp(world, static_cast<unsigned char>(*key));
+    }
+};
+
+TEST_F(InputTest, EveryKartKeyHasItsSlotInLowerCaseOnly) {
+    const char* keys = "qwevasdfxruiobjklhmy";
+    for (int slot = 0; slot < 20; ++slot) {
+        EXPECT_EQ(keySlot(static_cast<unsigned char>(keys[slot])), slot) << keys[slot];
+        EXPECT_EQ(keySlot(static_cast<unsigned char>(keys[slot] - 'a' + 'A')), -1);
+    }
+    hold("WAF");
+    applyInput(world);
+    EXPECT_EQ(kart1.acceleration, 0);
+    EXPECT_EQ(kart1.turnRate, 0);
+}
+
+TEST_F(InputTest, OppositeSteerKeysCancelAndTheFirstSlideKeyWins) {
+    hold("ad");
+    hold("jl");
+    hold("qe");
+    hold("o");
+    applyInput(world);
+    EXPECT_EQ(kart1.turnRate, 0);
+    EXPECT_EQ(kart2.turnRate, 0);
+    EXPECT_EQ(kart1.slideRate, 20);
+    EXPECT_EQ(kart2.slideRate, -20);
+
+    release("dj");
+    applyInput(world);
+    EXPECT_FLOAT_EQ(kart1.turnRate, -0.2f);
+    EXPECT_FLOAT_EQ(kart2.turnRate, 0.2f);
+}
+
+TEST_F(InputTest, TheLastControlThatAppliesSetsTheAcceleration) {
+    kart1.speed = kart2.speed = 5;
+    hold("wfsx");
+    hold("ihkm");
+    auto accelerations = [&](float expected) {
+        applyInput(world);
+        EXPECT_FLOAT_EQ(kart1.acceleration, expected);
+        EXPECT_FLOAT_EQ(kart2.acceleration, expected);
+    };
+    accelerations(-15); // reverse
+    release("xm");
+    accelerations(-20); // brake
+    EXPECT_EQ(kart1.braking, 1);
+    release("sk");
+    accelerations(50); // boost
+    release("fh");
+    accelerations(15); // throttle
+    EXPECT_EQ(kart1.braking, 0);
+    release("wi");
+    accelerations(-4); // rolling resistance
+
+    // The brake only holds back a kart rolling forwards.
+    kart1.speed = 0;
+    hold("ws");
+    applyInput(world);
+    EXPECT_FLOAT_EQ(kart1.acceleration, 15);
+    EXPECT_EQ(kart1.braking, 1);
+}
+
+TEST_F(InputTest, RespawnKeysDropTheirOwnKart) {
+    hold("v");
+    applyInput(world);
+    EXPECT_FLOAT_EQ(kart1.position.y, 400);
+    EXPECT_FLOAT_EQ(kart2.position.y, 0);
+    release("v");
+    hold("b");
+    applyInput(world);
+    EXPECT_FLOAT_EQ(kart2.position.y, 400);
+}
+
+TEST_F(InputTest, TheModeKeyStopsEveryOtherControlThatFrame) {
+    hold("0wvaqf");
+    applyInput(world);
+    EXPECT_TRUE(world.awaitingModeSelection);
+    EXPECT_EQ(kart1.acceleration, 0);
+    EXPECT_EQ(kart1.turnRate, 0);
+    EXPECT_EQ(kart1.slideRate, 0);
+    EXPECT_FLOAT_EQ(kart1.position.y, 0);
+}
+
+TEST_F(InputTest, CameraKeysTurnOnlyTheirPlayersViewOnPress) {
+    world.cameras[0].mode = world.cameras[1].mode = CAMERA_FAR;
+    hold("c");
+    EXPECT_EQ(world.cameras[0].mode, CAMERA_DRIVER);
+    EXPECT_EQ(world.cameras[1].mode, CAMERA_FAR);
+    release("c");
+    hold("c");
+    EXPECT_EQ(world.cameras[0].mode, CAMERA_CLOSE);
+    hold("n");
+    EXPECT_EQ(world.cameras[1].mode, CAMERA_DRIVER);
+    EXPECT_EQ(world.cameras[0].mode, CAMERA_CLOSE);
+}
+
+TEST_F(InputTest, ReleasingNineTogglesTheEngineSound) {
+    const bool before = soundSystem.soundEnabled;
+    hold("9");
+    EXPECT_EQ(soundSystem.soundEnabled, before);
+    release("9");
+    EXPECT_EQ(soundSystem.soundEnabled, !before);
+    hold("9");
+    release("9");
+    EXPECT_EQ(soundSystem.soundEnabled, before);
+}
+
+TEST_F(InputTest, AMatchStartReleasesEveryKey) {
+    hold("wf0");
+    keyState[200] = 1;
+    world.startMatch();
+    for (int slot = 0; slot < 256; ++slot)
+        ASSERT_EQ(keyState[slot], 0) << slot;
+}
+
+} // namespace
