@@ -1,0 +1,377 @@
+#include "Driver.h"
+
+#include "Flat.h"
+
+#include "sim/Kart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+
+namespace {
+
+// The kart's own steering rules, per frame: a key steps the turn rate by
+// STEER_STEP (first zeroing a turn the other way); every update then eases it
+// back toward 0 by STEER_RETURN a second, clamps it and drops it near 0.
+constexpr float STEER_STEP = 0.2f;
+constexpr float STEER_RETURN = 5;
+constexpr float MAX_TURN_RATE = 1.5f;
+constexpr float TURN_DEAD_ZONE = 0.05f;
+constexpr int ABILITY_FRAMES = 4000;
+// A kart whose wheels all leave the ground drops fallTime² / 2 an update,
+// T³ / (6 dt) over T seconds. Off the top of a corner ramp (20 long, 10
+// down, a lip of 0.3 first) it must drop 2.5 before its foot, so as not to
+// reach the field's level there: it flies over at speeds above
+// cbrt(20³ / (6 · 2.5 · dt)).
+constexpr float GLIDE = 20 * 20 * 20 / (6 * 2.5f);
+
+// Turn rate wanted per radian off the line to the steering point.
+constexpr float STEER_GAIN = 3;
+// How far along its route a kart looks for a point to steer at.
+constexpr float LOOK_MIN = 5;
+constexpr float LOOK_PER_SPEED = 0.7f;
+constexpr float BEND_LOOK = 12;
+constexpr float BEND_MIN = 0.5f; // a shorter stretch beyond shows no bend
+constexpr float ON_LINE = 0.05f; // radians off that need no slowing
+// Room kept between the straight line steered along and any wall.
+constexpr float LINE_ROOM = 1.3f;
+constexpr int ROUTE_NODES = 80;
+// A line steered along past the aim's point passes this close to it.
+constexpr float THROUGH_REACH = 2.5f;
+
+// Speeds.
+constexpr float BRAKING = 12;  // planned deceleration, well inside the brake's 20
+constexpr float SLOW_TURN = 5; // round a hairpin, at the usual turn rate
+constexpr float USUAL_TURN_RATE = 1.2f;
+constexpr float CREEP = 0.8f;  // slower, long frames stop the kart dead
+constexpr float BEND_ROOM = 8; // a bend is taken within this much road
+// A fall of DROP within DROP_LOOK along the route is a ramp going down.
+constexpr float DROP = 1.5f;
+constexpr float DROP_LOOK = 30;
+constexpr float SPEED_SLACK = 1;       // over the wanted speed before braking
+constexpr float THROTTLE_SLACK = 0.5f; // under it before the throttle goes on
+
+// A search of its own is renewed this often, or when its goal has moved.
+constexpr float REPLAN_SECONDS = 0.25f;
+constexpr float REPLAN_MOVE = 2;
+constexpr float GOAL_REACH = 2;
+
+// Stuck: no progress for STUCK_SECONDS while wanting to move (a bounce off
+// something counts as no progress). Then it backs off; after BACK_OFF_TRIES
+// of those without getting on, it respawns.
+constexpr float PROGRESS = 1.5f;
+constexpr float STUCK_SECONDS = 2.5f;
+constexpr float BACK_OFF_SECONDS = 1.2f;
+constexpr int BACK_OFF_TRIES = 2;
+constexpr float TRAIL_STEP = 0.5f;
+constexpr float GOT_AWAY = 6; // over the trail's length
+constexpr float MOVING = 1;
+
+// The other kart: noticed this far ahead, passed this far to the side;
+// one moving on at more than FOLLOW_SHARE of this kart's speed is followed
+// FOLLOW_GAP behind instead.
+constexpr float PASS_LOOK = 4;
+constexpr float PASS_LOOK_PER_SPEED = 0.8f;
+constexpr float PASS_ROOM = 3;
+constexpr float PASS_SPEED = 10;
+constexpr float PASS_LINE_ROOM = 1.1f;
+constexpr float FOLLOW_SHARE = 0.5f;
+constexpr float FOLLOW_GAP = 5;
+constexpr float FOLLOW_CLOSING = 1.5f; // speed per unit of gap beyond FOLLOW_GAP
+constexpr float SAME_LEVEL = 3;
+// A yielding kart drops back from one this close beside or ahead of it.
+constexpr float YIELD_GAP = 4.5f;
+constexpr float YIELD_BEHIND = 2;
+constexpr float YIELD_SLOWER = 3;
+constexpr float YIELD_TO = 3; // to a kart at least this fast: a parked one is passed
+
+bool flying(const Kart& kart) {
+    for (bool w : kart.wheelAirborne)
+        if (!w)
+            return false;
+    return true;
+}
+
+std::vector<NodeId> goalNodes(const NavGrid& grid, Vec3 p) {
+    std::vector<NodeId> goals = nodesNear(grid, p, GOAL_REACH);
+    if (goals.empty()) {
+        const NodeId n = grid.nodeAt(p);
+        if (n != NO_NODE)
+            goals.push_back(n);
+    }
+    return goals;
+}
+
+// Turn rate that brings the heading round by error radians: forward, a
+// positive rate lowers the heading; reversing, it raises it.
+float wantedTurnRate(float error, float speed) {
+    const float rate = std::clamp(STEER_GAIN * error, -MAX_TURN_RATE, MAX_TURN_RATE);
+    return speed < 0 ? rate : -rate;
+}
+
+} // namespace
+
+float turnRateAfter(float t, int direction, float dt) {
+    if (direction > 0) {
+        if (t > 0)
+            t = 0;
+        t -= STEER_STEP;
+    } else if (direction < 0) {
+        if (t < 0)
+            t = 0;
+        t += STEER_STEP;
+    }
+    if (t > 0)
+        t -= STEER_RETURN * dt;
+    else if (t < 0)
+        t += STEER_RETURN * dt;
+    t = std::clamp(t, -MAX_TURN_RATE, MAX_TURN_RATE);
+    return std::fabs(t) < TURN_DEAD_ZONE ? 0 : t;
+}
+
+float glideSpeed(float longestFrame) {
+    return std::cbrt(GLIDE / longestFrame);
+}
+
+float steadyTurnRate(float shortestFrame, float longestFrame) {
+    // Hard over, key by key, through frames spread evenly over the range
+    // (a fixed generator: the same answer everywhere).
+    uint32_t state = 12345;
+    float t = 0, turned = 0, time = 0;
+    for (int i = 0; i < ABILITY_FRAMES; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const float share = static_cast<float>(state >> 8) / 16777216.0f;
+        const float dt = shortestFrame + (longestFrame - shortestFrame) * share;
+        float best = turnRateAfter(t, 0, dt);
+        for (int direction : {1, -1})
+            best = std::min(best, turnRateAfter(t, direction, dt));
+        t = best;
+        turned -= t * dt;
+        time += dt;
+    }
+    return turned / time;
+}
+
+int steerToward(float turnRate, float wantedRate, float dt) {
+    int best = 0;
+    float bestMiss = std::fabs(turnRateAfter(turnRate, 0, dt) - wantedRate);
+    for (int direction : {1, -1}) {
+        const float miss = std::fabs(turnRateAfter(turnRate, direction, dt) - wantedRate);
+        if (miss < bestMiss) {
+            best = direction;
+            bestMiss = miss;
+        }
+    }
+    return best;
+}
+
+void Driver::restart(Vec3 at) {
+    for (Vec3& t : trail)
+        t = at;
+    trailClock = sinceProgress = reverseFor = 0;
+    tries = 0;
+    watched = nullptr;
+    bestCost = INFINITY;
+    ownValid = false;
+}
+
+std::vector<NodeId> Driver::routeFor(const NavGrid& grid, const Aim& aim, NodeId from, float dt) {
+    const RouteField* field = aim.field;
+    if (field == nullptr) {
+        ownAge += dt;
+        if (!ownValid || ownAge >= REPLAN_SECONDS ||
+            flatDistance(aim.point, ownGoal) > REPLAN_MOVE || !own.reaches(from)) {
+            searchFrom(grid, goalNodes(grid, aim.point), own, from);
+            ownGoal = aim.point;
+            ownAge = 0;
+            ownValid = true;
+        }
+        field = &own;
+    }
+    routeCost = field->reaches(from) ? field->cost[from] : INFINITY;
+    std::vector<NodeId> route = routeFrom(*field, from, ROUTE_NODES);
+    junction = route.size();
+    if (aim.then != nullptr && !route.empty() && field->next[route.back()] == route.back()) {
+        const std::vector<NodeId> on =
+            routeFrom(*aim.then, route.back(), ROUTE_NODES - static_cast<int>(route.size()));
+        route.insert(route.end(), on.begin() + (on.empty() ? 0 : 1), on.end());
+    }
+    return route;
+}
+
+void Driver::watchStuck(const Kart& kart, const Aim& aim, float wanted, float dt, Controls& c) {
+    if (reverseFor > 0) {
+        reverseFor -= dt;
+        c.throttle = c.brake = false;
+        c.reverse = true; // its steering, worked out for reversing, backs it round
+        return;
+    }
+    trailClock += dt;
+    if (trailClock >= TRAIL_STEP) {
+        trailClock = 0;
+        for (int i = std::size(trail) - 1; i > 0; --i)
+            trail[i] = trail[i - 1];
+        trail[0] = kart.position;
+    }
+    if (aim.field != watched) { // a new goal
+        watched = aim.field;
+        bestCost = INFINITY;
+    }
+    const bool gotOn = routeCost < bestCost - PROGRESS ||
+                       (aim.field == nullptr &&
+                        flatDistance(kart.position, trail[std::size(trail) - 1]) > GOT_AWAY);
+    if (gotOn) {
+        bestCost = std::min(bestCost, routeCost);
+        sinceProgress = 0;
+        tries = 0;
+        return;
+    }
+    if (wanted > MOVING)
+        sinceProgress += dt;
+    if (sinceProgress < STUCK_SECONDS)
+        return;
+    sinceProgress = 0;
+    if (tries >= BACK_OFF_TRIES) {
+        c = Controls{};
+        c.respawn = true;
+        ++respawns;
+        restart(kart.position);
+        return;
+    }
+    ++tries;
+    reverseFor = BACK_OFF_SECONDS;
+}
+
+float Driver::giveWay(const Kart& kart, const NavGrid& grid, NodeId node, const Aim& aim,
+                      Vec3& steerAt, float speed) const {
+    const Kart& other = *aim.other;
+    const Vec3 p = kart.position, o = other.position;
+    if (flying(other) || std::fabs(o.y - p.y) > SAME_LEVEL)
+        return speed;
+    const float gap = flatDistance(p, o);
+    const float way = flatDistance(p, steerAt);
+    if (gap > PASS_LOOK + PASS_LOOK_PER_SPEED * std::max(kart.speed, 0.0f) || way < 0.1f)
+        return speed;
+    const float dx = (steerAt.x - p.x) / way, dz = (steerAt.z - p.z) / way;
+    const float ahead = (o.x - p.x) * dx + (o.z - p.z) * dz;
+    const float aside = (o.x - p.x) * dz - (o.z - p.z) * dx; // along (dz, -dx)
+    if (aim.yields && gap < YIELD_GAP && ahead > -YIELD_BEHIND && other.speed > YIELD_TO)
+        return std::min(speed, std::max(0.0f, other.speed - YIELD_SLOWER));
+    if (ahead <= 0 || std::fabs(aside) > PASS_ROOM)
+        return speed;
+    const float theirs =
+        other.speed * (std::sin(other.heading) * dx + std::cos(other.heading) * dz);
+    if (theirs > FOLLOW_SHARE * std::max(kart.speed, MOVING))
+        return std::min(speed, theirs + std::max(0.0f, gap - FOLLOW_GAP) * FOLLOW_CLOSING);
+    // Stopped or slow: round it, on its emptier side first.
+    const float first = aside > 0 ? -1.0f : 1.0f;
+    for (float side : {first, -first}) {
+        const Vec3 round{o.x + dz * side * PASS_ROOM + dx, p.y, o.z - dx * side * PASS_ROOM + dz};
+        if (grid.clearLine(p, node, round, PASS_LINE_ROOM)) {
+            steerAt = round;
+            return std::min(speed, PASS_SPEED);
+        }
+    }
+    return std::min(speed, std::max(0.0f, gap - FOLLOW_GAP));
+}
+
+float Driver::downhillFor(const NavGrid& grid, const std::vector<NodeId>& route) const {
+    float along = 0;
+    for (size_t i = 1; i < route.size() && along < DROP_LOOK; ++i) {
+        along += flatDistance(grid.pointOf(route[i - 1]), grid.pointOf(route[i]));
+        if (grid.height[route[i]] < grid.height[route[0]] - DROP)
+            return std::sqrt(downhillSpeed * downhillSpeed +
+                             2 * BRAKING * std::max(0.0f, along - DROP));
+    }
+    return INFINITY;
+}
+
+float Driver::speedFor(const Kart& kart, Vec3 steerAt, Vec3 bendAt, const Aim& aim) const {
+    const Vec3 p = kart.position;
+    const float slow = std::clamp(SLOW_TURN * turnRate / USUAL_TURN_RATE, CREEP, SLOW_TURN);
+    const float off = std::fabs(wrapAngle(headingTo(p, steerAt) - kart.heading));
+    const float distance = flatDistance(p, steerAt);
+    float speed = aim.topSpeed;
+    // An arc onto the line to the steering point.
+    if (off > PI_F / 2)
+        speed = slow;
+    else if (off > ON_LINE)
+        speed = std::min(speed, std::max(slow, turnRate * distance / (2 * std::sin(off))));
+    // The bend there, turned within BEND_ROOM, braked for from here.
+    if (flatDistance(steerAt, bendAt) > BEND_MIN) {
+        const float bend = std::fabs(wrapAngle(headingTo(p, steerAt) - headingTo(steerAt, bendAt)));
+        const float bendSpeed = bend > ON_LINE
+                                    ? std::clamp(turnRate * BEND_ROOM / bend, slow, aim.topSpeed)
+                                    : aim.topSpeed;
+        speed = std::min(speed, std::sqrt(bendSpeed * bendSpeed + 2 * BRAKING * distance));
+    }
+    if (aim.arriveSpeed < aim.topSpeed) {
+        const float left = std::isfinite(routeCost) ? routeCost : flatDistance(p, aim.point);
+        speed = std::min(speed, std::sqrt(aim.arriveSpeed * aim.arriveSpeed + 2 * BRAKING * left));
+    }
+    return speed;
+}
+
+Controls Driver::drive(const Kart& kart, const NavGrid& grid, const Aim& aim, float dt) {
+    Controls c;
+    if (flying(kart))
+        return c; // nothing steers in the air
+    const Vec3 p = kart.position;
+    const NodeId node = grid.nodeAt(p);
+    const std::vector<NodeId> route =
+        node == NO_NODE ? std::vector<NodeId>{} : routeFor(grid, aim, node, dt);
+
+    // The farthest point of the route within reach that a straight line
+    // gets to, then the farthest a little beyond it, for the bend there.
+    Vec3 steerAt = aim.point, bendAt = aim.point;
+    if (route.size() > 1) {
+        size_t reached = 1;
+        steerAt = grid.pointOf(route[1]);
+        const float look = LOOK_MIN + LOOK_PER_SPEED * std::fabs(kart.speed);
+        float along = 0;
+        for (size_t i = 2; i < route.size(); ++i) {
+            const Vec3 q = grid.pointOf(route[i]);
+            along += flatDistance(grid.pointOf(route[i - 1]), q);
+            if (along > look || !grid.clearLine(p, node, q, LINE_ROOM))
+                break;
+            // Past the point, only by a line that goes through it.
+            if (i >= junction && distanceToSegment(aim.point, p, q) > THROUGH_REACH)
+                break;
+            steerAt = q;
+            reached = i;
+        }
+        bendAt = steerAt;
+        along = 0;
+        for (size_t i = reached + 1; i < route.size(); ++i) {
+            const Vec3 q = grid.pointOf(route[i]);
+            along += flatDistance(grid.pointOf(route[i - 1]), q);
+            if (along > BEND_LOOK || !grid.clearLine(steerAt, route[reached], q, LINE_ROOM))
+                break;
+            bendAt = q;
+        }
+        // The last stretch: straight at the point itself when it is in sight.
+        if (reached + 1 == route.size() && aim.then == nullptr &&
+            grid.clearLine(p, node, aim.point, LINE_ROOM))
+            steerAt = bendAt = aim.point;
+    } else if (route.size() == 1) {
+        steerAt = bendAt = aim.point;
+    }
+
+    const float wanted = std::min(speedFor(kart, steerAt, bendAt, aim), downhillFor(grid, route));
+    float speed = wanted;
+    if (aim.other != nullptr && node != NO_NODE)
+        speed = giveWay(kart, grid, node, aim, steerAt, speed);
+
+    const float error = wrapAngle(headingTo(p, steerAt) - kart.heading);
+    c.steer = steerToward(kart.turnRate, wantedTurnRate(error, kart.speed), dt);
+    if (kart.speed < speed - THROTTLE_SLACK)
+        c.throttle = true;
+    else if (kart.speed > speed + SPEED_SLACK)
+        c.brake = true;
+    else
+        c.throttle = kart.speed < speed;
+
+    watchStuck(kart, aim, wanted, dt, c); // waiting on the other kart for long is stuck too
+    return c;
+}
