@@ -6,8 +6,12 @@
 #include "render/Buildings.h"
 #include "render/FacadePictures.h"
 #include "render/GroundColour.h"
+#include "render/Guides.h"
 #include "render/Hills.h"
+#include "render/KartDraw.h"
 #include "render/ListSlots.h"
+#include "render/ParticleDraw.h"
+#include "render/ProjectileDraw.h"
 #include "render/SkyBox.h"
 #include "render/SpriteDraw.h"
 
@@ -116,8 +120,22 @@ void drawScene(const World& world, int player) {
     glShadeModel(GL_FLAT);
     glDisable(GL_TEXTURE_2D);
 
+    for (const ParticleSystem& vent : world.particleSystems)
+        drawParticleSystem(vent, viewer.x, viewer.z);
     drawPlantAndArrow(displayLists);
+    drawGuides(world);
     drawOuterGround();
+
+    // Only the viewer's own exhaust, over everything so far: it rises from
+    // under the kart, where the ground would hide it.
+    glDisable(GL_DEPTH_TEST);
+    drawParticleSystem(viewingKart.exhaust, viewer.x, viewer.z);
+    glEnable(GL_DEPTH_TEST);
+    for (const Kart& kart : world.karts)
+        drawKart(kart, world.models[MODEL_KART_BODY], displayLists[LIST_KART_OUTLINE],
+                 kartWheelList());
+    drawProjectiles(world.projectiles, viewer.x, viewer.z);
+
     drawAlphaTestedProps(world);
     drawPlacements(world, viewer);
 }

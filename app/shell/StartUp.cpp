@@ -4,6 +4,7 @@
 #include "assets/ModelTable.h"
 #include "assets/upload/TextureUpload.h"
 #include "render/GlState.h"
+#include "render/KartDraw.h"
 #include "render/ShadingRamp.h"
 #include "render/StaticLists.h"
 
@@ -15,5 +16,7 @@ void startUpWorld(World& world) {
     loadModels(world.models);
     prepareModels(world.models);
     compileStaticLists(world.displayLists, world.models, world.textureIds);
+    // Every kart of every match rolls on this one wheel.
+    makeWheelList(world.karts[0]);
     world.setUp();
 }

@@ -35,6 +35,9 @@ struct View {
     std::vector<Region> means;
 };
 
+// Twice the far plane.
+constexpr float OUT_OF_SIGHT = 1000;
+
 World world;
 std::string outDir;
 std::vector<View> views;
@@ -48,8 +51,11 @@ void render(const View& view) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     // The background follows the viewing kart and the billboards turn to the
-    // camera: put both at the eye.
-    world.karts[0].position = view.eye;
+    // camera: put both at the eye. The kart itself, and its shadow, go far
+    // enough below the eye to fall past the far plane: only its x and z count.
+    world.karts[0].position = {view.eye.x, view.eye.y - OUT_OF_SIGHT, view.eye.z};
+    for (float& ground : world.karts[0].groundHeight)
+        ground = view.eye.y - OUT_OF_SIGHT;
     world.cameras[0].position = view.eye;
     gluLookAt(view.eye.x, view.eye.y, view.eye.z, view.centre.x, view.centre.y, view.centre.z, 0, 1,
               0);

@@ -1,0 +1,14 @@
+#include "render/ParticleDraw.h"
+
+#include "render/SpriteDraw.h"
+
+void drawParticleSystem(const ParticleSystem& system, float cameraX, float cameraZ) {
+    // The count is trusted no further than the ring it counts.
+    const int count = system.count < PARTICLE_CAPACITY ? system.count : PARTICLE_CAPACITY;
+    for (int i = 0; i < count; ++i) {
+        const Particle& particle = system.particles[i];
+        if (particle.alive)
+            drawSprite(puffSprite(particle), cameraX, cameraZ, system.colour[0], system.colour[1],
+                       system.colour[2]);
+    }
+}
