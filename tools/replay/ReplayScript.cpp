@@ -1,5 +1,9 @@
 #include "ReplayScript.h"
 
+#include "app/FrameLoop.h"
+#include "app/Input.h"
+#include "app/World.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -84,5 +88,21 @@ bool parseReplayScript(const std::string& text, ReplayScript* script, std::strin
         read.frames.push_back(frame);
     }
     *script = std::move(read);
+    return true;
+}
+
+bool playScriptFrame(World& world, const ReplayFrame& frame, std::string& held) {
+    for (char key : held)
+        if (frame.keys.find(key) == std::string::npos)
+            keyUp(world, static_cast<unsigned char>(key));
+    for (char key : frame.keys)
+        if (held.find(key) == std::string::npos)
+            keyDown(world, static_cast<unsigned char>(key));
+    held = frame.keys;
+    if (world.awaitingModeSelection) {
+        chooseMode(world);
+        return false;
+    }
+    playFrame(world, frame.dt);
     return true;
 }

@@ -21,6 +21,15 @@ struct ReplayScript {
     std::vector<ReplayFrame> frames;
 };
 
+struct World;
+
+// One frame of a script played as the game plays it: keys released since the
+// previous frame go up (in that frame's order), newly held keys go down (in
+// this frame's order), then the mode choice while waiting for one, else a
+// frame of play. held carries the keys from frame to frame. Returns true
+// for a frame of play, false for a mode-choice frame.
+bool playScriptFrame(World& world, const ReplayFrame& frame, std::string& held);
+
 // Reads a whole script. On a malformed line returns false with
 // "line N: what is wrong" in *error, and leaves nothing half-read to run.
 bool parseReplayScript(const std::string& text, ReplayScript* script, std::string* error);

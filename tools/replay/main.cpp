@@ -51,17 +51,6 @@ bool readScript(int argc, char** argv, std::string* text, std::string* error) {
     return true;
 }
 
-// Releases what is no longer held, in the previous frame's order, then
-// presses what is newly held, in this frame's order.
-void changeKeys(const std::string& before, const std::string& now) {
-    for (char key : before)
-        if (now.find(key) == std::string::npos)
-            keyUp(world, static_cast<unsigned char>(key));
-    for (char key : now)
-        if (before.find(key) == std::string::npos)
-            keyDown(world, static_cast<unsigned char>(key));
-}
-
 void printFloat(float v) {
     std::printf(",%.9g", static_cast<double>(v));
 }
@@ -124,13 +113,7 @@ int main(int argc, char** argv) {
     std::fputs(HEADER, stdout);
     std::string held;
     for (size_t i = 0; i < script.frames.size(); ++i) {
-        const ReplayFrame& frame = script.frames[i];
-        changeKeys(held, frame.keys);
-        held = frame.keys;
-        if (world.awaitingModeSelection)
-            chooseMode(world);
-        else
-            playFrame(world, frame.dt);
+        playScriptFrame(world, script.frames[i], held);
         printRow(i + 1, 0);
         printRow(i + 1, 1);
     }

@@ -1,0 +1,26 @@
+#!/bin/bash
+# Writes docs/race.png, docs/tag.png and docs/ball.png: one split-screen
+# picture of each kind of match under way, from real matches the autopilot
+# plays through the players' keys, drawn by the game's own frame.
+#   tools/testing/match-screenshots.sh [BUILD_DIR]   (needs an X display)
+set -euo pipefail
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "${1:-$source_dir/build}" && pwd)
+mkdir -p "$source_dir/docs"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# match, autopilot options, the frame to show (20 ms frames from the start)
+shoot() {
+  local name=$1 frame=$2
+  shift 2
+  "$build/tools/vorlane-autopilot" "$@" >"$tmp/$name.replay" 2>/dev/null || true
+  (cd "$build/data" && LIBGL_ALWAYS_SOFTWARE=1 "$build/tools/vk-replay-shot" \
+    "$tmp/$name.replay" "$tmp" "$frame") >/dev/null
+  cp "$tmp/frame-$frame.png" "$source_dir/docs/$name.png"
+  echo "$source_dir/docs/$name.png"
+}
+
+shoot race 600 --match race --time-limit 20   # kart 2 close behind kart 1 on the arcade road
+shoot tag 1800 --match tag --time-limit 40    # both tag clocks, kart 2 is it
+shoot ball 1200 --match ball --drive 1 --time-limit 30 # kart 1 lining up on the ball
