@@ -8,15 +8,43 @@
 #include "render/ShadingRamp.h"
 #include "render/StaticLists.h"
 
-void startUpWorld(World& world) {
+#include <chrono>
+
+namespace {
+
+struct StepClock {
+    std::chrono::steady_clock::time_point last = std::chrono::steady_clock::now();
+
+    // Seconds since the previous lap.
+    double lap() {
+        const auto now = std::chrono::steady_clock::now();
+        const double seconds = std::chrono::duration<double>(now - last).count();
+        last = now;
+        return seconds;
+    }
+};
+
+} // namespace
+
+void startUpWorld(World& world, StartUpTimes* times) {
+    StartUpTimes spent;
+    StepClock clock;
     setFixedGlState();
+    spent.glState = clock.lap();
     // The ramp takes texture slot 0 before any picture is read.
     makeShadingRamp(world.textureIds);
     loadTextures(world.textureIds);
+    spent.textures = clock.lap();
     loadModels(world.models);
+    spent.models = clock.lap();
     prepareModels(world.models);
+    spent.shading = clock.lap();
     compileStaticLists(world.displayLists, world.models, world.textureIds);
     // Every kart of every match rolls on this one wheel.
     makeWheelList(world.karts[0]);
+    spent.lists = clock.lap();
     world.setUp();
+    spent.setUp = clock.lap();
+    if (times != nullptr)
+        *times = spent;
 }

@@ -147,12 +147,14 @@ void expectSameModel(const Model& a, const Model& b) {
         ASSERT_EQ(x.vertices.size(), y.vertices.size());
         ASSERT_EQ(x.faces.size(), y.faces.size());
         // An empty array may have no storage at all, and memcmp must not see it.
-        if (!x.vertices.empty())
+        if (!x.vertices.empty()) {
             EXPECT_EQ(0, std::memcmp(x.vertices.data(), y.vertices.data(),
                                      x.vertices.size() * sizeof(Vec3)));
-        if (!x.faces.empty())
+        }
+        if (!x.faces.empty()) {
             EXPECT_EQ(0,
                       std::memcmp(x.faces.data(), y.faces.data(), x.faces.size() * sizeof(Face)));
+        }
     }
 }
 
