@@ -22,7 +22,7 @@ constexpr GameMode GAME_COLLECT = 2;
 constexpr GameMode GAME_TAG = 3;
 constexpr GameMode GAME_BALL = 4;
 
-constexpr int DISPLAY_LIST_SLOTS = 17;
+constexpr int DISPLAY_LIST_SLOTS = 18;
 constexpr int SCENERY_SLOTS = 1024;
 constexpr int CLOUD_COUNT = 3;
 constexpr int STEAM_VENTS = 6;

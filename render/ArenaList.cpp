@@ -218,6 +218,11 @@ void compileArenaList(uint32_t listId, const uint32_t* textureIds) {
     glBindTexture(GL_TEXTURE_2D, textureIds[TEX_ARCADE_TILE]);
     sendQuads(FIRST_ARCADE_TILE, CHURCH_PICTURE, WHITE);
 
+    glEndList();
+}
+
+void compileArenaPictureList(uint32_t listId, const uint32_t* textureIds) {
+    glNewList(listId, GL_COMPILE);
     glBindTexture(GL_TEXTURE_2D, textureIds[TEX_QUOREL]);
     glColor4f(1, 1, 1, 1);
     sendQuads(CHURCH_PICTURE, CHURCH_PICTURE + 1, WHITE);

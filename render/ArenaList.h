@@ -2,7 +2,11 @@
 
 #include <cstdint>
 
-// The arena's own surfaces: the floor, its tiled border, the brick faces of
-// the raised ground and the church picture. Binds its textures itself; call
-// it with 2D texturing on and smooth shading.
+// The arena's own surfaces: the floor, its tiled border and the brick faces
+// of the raised ground, all opaque. Binds its textures itself; call it with
+// 2D texturing on and smooth shading.
 void compileArenaList(uint32_t listId, const uint32_t* textureIds);
+
+// The church picture on the landmark's front, the arena's one see-through
+// surface, kept apart so that it is drawn over the sky, not before it.
+void compileArenaPictureList(uint32_t listId, const uint32_t* textureIds);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/World.h"
+
 // Slots of World::displayLists.
 enum ListSlot : int {
     LIST_ARCH_OPEN = 0,
@@ -19,4 +21,6 @@ enum ListSlot : int {
     LIST_FRONT_CAP = 14,
     LIST_SIDE_CAP = 15,
     LIST_ARENA = 16,
+    LIST_ARENA_PICTURE = 17,
 };
+static_assert(LIST_ARENA_PICTURE + 1 == DISPLAY_LIST_SLOTS);

@@ -26,10 +26,15 @@ struct Viewer {
     float x, z;
 };
 
-// The sky, moon, clouds and hills ride along with the viewing kart and
-// ignore depth, so they never come nearer and never hide the arena.
+// The sky, moon, clouds and hills ride along with the viewing kart and lie
+// behind everything, so they never come nearer and never hide the arena.
+// They are drawn after the arena's opaque surfaces, at the far end of the
+// depth range and only where nothing was drawn yet: the picture is the same
+// as painting them first, without filling every pixel of the window twice.
 void drawBackground(const World& world, const Kart& viewingKart) {
-    glDisable(GL_DEPTH_TEST);
+    glDepthRange(1, 1);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_FALSE);
     glPushMatrix();
     glTranslated(viewingKart.position.x, 0, viewingKart.position.z);
     drawSkyBox(world.skyColours);
@@ -41,7 +46,9 @@ void drawBackground(const World& world, const Kart& viewingKart) {
     drawHills(world.textureIds);
     glDisable(GL_ALPHA_TEST);
     glPopMatrix();
-    glEnable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
+    glDepthRange(0, 1);
 }
 
 void drawPlantAndArrow(const uint32_t* displayLists) {
@@ -108,15 +115,21 @@ void drawScene(const World& world, int player) {
     const Viewer viewer{world.cameras[index].position.x, world.cameras[index].position.z};
     const uint32_t* displayLists = world.displayLists;
 
-    drawBackground(world, viewingKart);
+    // Everything opaque that fully hides what lies behind it comes first...
     drawBuildings(displayLists);
-
     glColor4f(1, 1, 1, 1);
     glCallList(displayLists[LIST_STEAM]);
-
     glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);
     glCallList(displayLists[LIST_ARENA]);
+    glShadeModel(GL_FLAT);
+    glDisable(GL_TEXTURE_2D);
+    // ... then the background where it still shows, then what is seen
+    // through or over it.
+    drawBackground(world, viewingKart);
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glCallList(displayLists[LIST_ARENA_PICTURE]);
     glShadeModel(GL_FLAT);
     glDisable(GL_TEXTURE_2D);
 
