@@ -7,7 +7,11 @@
 //
 //   vk-frame-bench SCRIPT [FRAMES [VIEWS]]     VIEWS 1 or 2 (2)
 //
-// Prints one line: "frame views V frames N scene_ms S floor_ms F empty_ms E".
+// Prints one line: "frame views V frames N scene_ms S floor_ms F empty_ms E
+// scene_cpu_ms S floor_cpu_ms F empty_cpu_ms E": wall-clock milliseconds per
+// frame, then this thread's processor time per frame, which with
+// LP_NUM_THREADS=0 (the software renderer on this thread alone) is the
+// drawing work itself, whatever else the machine is doing.
 
 #include "ReplayScript.h"
 
@@ -24,6 +28,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -45,6 +50,21 @@ using Clock = std::chrono::steady_clock;
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
+
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+struct FrameTime {
+    double wall = 0, cpu = 0;
+
+    void add(const FrameTime& other) {
+        wall += other.wall;
+        cpu += other.cpu;
+    }
+};
 
 // The viewports and projections the game's frame sets, with each camera's
 // view as it stands (no glide: the scene frame has just moved them).
@@ -98,40 +118,44 @@ void drawFloorFrame() {
 
 // Each kind of frame ends with the swap and a finish, so its whole cost lands
 // in its own time.
-template <typename Draw> double timeFrame(Draw draw) {
+template <typename Draw> FrameTime timeFrame(Draw draw) {
     const Clock::time_point start = Clock::now();
+    const double cpuStart = threadSeconds();
     draw();
     glutSwapBuffers();
     glFinish();
-    return secondsSince(start);
+    return {secondsSince(start), threadSeconds() - cpuStart};
 }
 
 void run() {
     std::string held;
-    double scene = 0, floor = 0, empty = 0;
+    FrameTime scene, floor, empty;
     int counted = 0;
     for (size_t i = 0; i < script.frames.size() && counted < frames; ++i) {
         const float dt = script.frames[i].dt;
         if (!playScriptFrame(world, script.frames[i], held))
             continue;
-        const double sceneTime = timeFrame([dt] { drawFrame(world, dt); });
-        const double floorTime = timeFrame(drawFloorFrame);
-        const double emptyTime =
+        const FrameTime sceneTime = timeFrame([dt] { drawFrame(world, dt); });
+        const FrameTime floorTime = timeFrame(drawFloorFrame);
+        const FrameTime emptyTime =
             timeFrame([] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); });
         if (static_cast<int>(i) < WARM_UP_FRAMES)
             continue;
-        scene += sceneTime;
-        floor += floorTime;
-        empty += emptyTime;
+        scene.add(sceneTime);
+        floor.add(floorTime);
+        empty.add(emptyTime);
         ++counted;
     }
     if (counted == 0) {
         std::fprintf(stderr, "vk-frame-bench: the script has too few frames\n");
         std::exit(1);
     }
-    std::printf("frame views %d frames %d scene_ms %.3f floor_ms %.3f empty_ms %.3f\n",
-                world.playerCount, counted, 1000 * scene / counted, 1000 * floor / counted,
-                1000 * empty / counted);
+    const double perFrame = 1000.0 / counted;
+    std::printf("frame views %d frames %d scene_ms %.3f floor_ms %.3f empty_ms %.3f "
+                "scene_cpu_ms %.3f floor_cpu_ms %.3f empty_cpu_ms %.3f\n",
+                world.playerCount, counted, scene.wall * perFrame, floor.wall * perFrame,
+                empty.wall * perFrame, scene.cpu * perFrame, floor.cpu * perFrame,
+                empty.cpu * perFrame);
     std::exit(0);
 }
 
