@@ -10,7 +10,8 @@ constexpr float TAG_COOLDOWN = 2; // seconds before "it" can pass back
 void collideWithScenery(Kart& kart, SceneryObject* scenery) {
     for (int i = 0; i < SCENERY_SLOTS; ++i) {
         SceneryObject& box = scenery[i];
-        if (!kart.isNear(box))
+        // Most slots hold no box: skip them before any arithmetic.
+        if (!box.active || !kart.isNear(box))
             continue;
         const int axis = kart.testBox(box);
         if (axis != -1)
