@@ -1,11 +1,19 @@
 #pragma once
 
+#include "assets/TgaReader.h"
+
 #include <cstdint>
 
 // Reads the TGA file at path into a mipmapped 2D texture in
 // textureIds[index]. A file that cannot be read ends the program with
 // status 1 after one line on standard error naming it and the fault.
 void loadTexture(uint32_t* textureIds, const char* path, int index);
+
+// Every level of the bound 2D texture from image, down to 1 x 1. Power-of-two
+// images that fit are halved here, texel for texel as the graphics utility
+// library would, in a fraction of its time; anything else goes through the
+// library, which also scales it.
+void uploadMipmaps(const TgaImage& image);
 
 // Every image of the texture table into its slot, in load order. The
 // shading ramp in slot 0 is made first, by the renderer.
