@@ -85,10 +85,6 @@ void Kart::setColour(int8_t red, int8_t green, int8_t blue) {
 void Kart::settleWheels() {
     for (int w = 0; w < WHEEL_COUNT; ++w)
         wheelPositions[w].y = position.y;
-    wheelOffsets[WHEEL_FRONT_RIGHT] = {halfSize.x, position.y, axleOffset};
-    wheelOffsets[WHEEL_FRONT_LEFT] = {-halfSize.x, position.y, axleOffset};
-    wheelOffsets[WHEEL_REAR_RIGHT] = {halfSize.x, position.y, -axleOffset};
-    wheelOffsets[WHEEL_REAR_LEFT] = {-halfSize.x, position.y, -axleOffset};
     placeWheels();
     for (int w = 0; w < WHEEL_COUNT; ++w) {
         const Vec3& p = wheelPositions[w];
@@ -100,6 +96,11 @@ void Kart::respawn() {
     position = RESPAWN_POINT;
     forward = {0, 0, 1};
     moveStep = {0, 0, 0};
+    // Facing +z again, so the wheels go back to their unturned places.
+    wheelOffsets[WHEEL_FRONT_RIGHT] = {halfSize.x, position.y, axleOffset};
+    wheelOffsets[WHEEL_FRONT_LEFT] = {-halfSize.x, position.y, axleOffset};
+    wheelOffsets[WHEEL_REAR_RIGHT] = {halfSize.x, position.y, -axleOffset};
+    wheelOffsets[WHEEL_REAR_LEFT] = {-halfSize.x, position.y, -axleOffset};
     settleWheels();
     turnRate = acceleration = speed = fallTime = pitch = roll = 0;
 }

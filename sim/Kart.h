@@ -93,7 +93,7 @@ struct Kart {
     void setColour(int8_t red, int8_t green, int8_t blue);
     // Up at (0, 400, 10), upright and at rest, to fall back onto the arena.
     void respawn();
-    // The wheels over the kart's position as respawn leaves them, at its
+    // The wheels under the kart's position, as turned as the kart is, at its
     // height and knowing the ground under them; nothing else changes.
     void settleWheels();
 
