@@ -1,5 +1,6 @@
 #include "assets/TgaReader.h"
 
+#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,58 +31,82 @@ struct TgaBytes {
 };
 
 // Blue, green, red (, alpha) in the file; red, green, blue (, alpha) out.
-void storeSwapped(const uint8_t* in, uint8_t* out, int channels) {
-    out[0] = in[2];
-    out[1] = in[1];
-    out[2] = in[0];
-    if (channels == 4)
-        out[3] = in[3];
+template <size_t CHANNELS> void swapPixels(const uint8_t* in, uint8_t* out, size_t count) {
+    if constexpr (CHANNELS == 4 && std::endian::native == std::endian::little) {
+        // A whole pixel at a time: blue and red trade places, green and
+        // alpha stay.
+        for (size_t i = 0; i < count; ++i) {
+            uint32_t v;
+            std::memcpy(&v, in + 4 * i, 4);
+            v = (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
+            std::memcpy(out + 4 * i, &v, 4);
+        }
+    } else {
+        for (size_t i = 0; i < count; ++i) {
+            const uint8_t* from = in + CHANNELS * i;
+            uint8_t* to = out + CHANNELS * i;
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+            if constexpr (CHANNELS == 4)
+                to[3] = from[3];
+        }
+    }
 }
 
+template <size_t CHANNELS>
 bool decodeRunLength(TgaBytes* bytes, TgaImage* image, std::string* error) {
-    const size_t channels = static_cast<size_t>(image->channels);
-    const size_t pixelCount = image->pixels.size() / channels;
+    uint8_t* out = image->pixels.data();
+    const size_t pixelCount = image->pixels.size() / CHANNELS;
+    const uint8_t* data = bytes->data;
     size_t done = 0;
     while (done < pixelCount) {
         if (bytes->left() == 0) {
             image->truncated = true;
             return true;
         }
-        uint8_t header = bytes->data[bytes->at++];
+        uint8_t header = data[bytes->at++];
         bool isRun = header >= 128;
         size_t count = isRun ? header - 127u : header + 1u;
         if (done + count > pixelCount) {
             *error = "run-length packet runs past the last pixel";
             return false;
         }
-        for (size_t i = 0; i < count; ++i) {
-            // A run repeats its one pixel; a raw packet reads one per pixel.
-            if (!isRun || i == 0) {
-                if (bytes->left() < channels) {
-                    image->truncated = true;
-                    return true;
-                }
-                bytes->at += channels;
+        if (isRun) {
+            // One pixel, repeated.
+            if (bytes->left() < CHANNELS) {
+                image->truncated = true;
+                return true;
             }
-            storeSwapped(bytes->data + bytes->at - channels, &image->pixels[(done + i) * channels],
-                         image->channels);
+            uint8_t pixel[CHANNELS];
+            swapPixels<CHANNELS>(data + bytes->at, pixel, 1);
+            bytes->at += CHANNELS;
+            for (size_t i = 0; i < count; ++i)
+                std::memcpy(out + (done + i) * CHANNELS, pixel, CHANNELS);
+        } else {
+            // As many pixels as are there; a file cut short ends the image.
+            size_t present = bytes->left() / CHANNELS;
+            size_t n = count < present ? count : present;
+            swapPixels<CHANNELS>(data + bytes->at, out + done * CHANNELS, n);
+            bytes->at += n * CHANNELS;
+            if (n < count) {
+                image->truncated = true;
+                return true;
+            }
         }
         done += count;
     }
     return true;
 }
 
-void decodeTrueColour(TgaBytes* bytes, TgaImage* image) {
-    const size_t channels = static_cast<size_t>(image->channels);
-    size_t pixelCount = image->pixels.size() / channels;
-    size_t present = bytes->left() / channels;
+template <size_t CHANNELS> void decodeTrueColour(TgaBytes* bytes, TgaImage* image) {
+    size_t pixelCount = image->pixels.size() / CHANNELS;
+    size_t present = bytes->left() / CHANNELS;
     if (present < pixelCount) {
         image->truncated = true;
         pixelCount = present;
     }
-    for (size_t i = 0; i < pixelCount; ++i)
-        storeSwapped(bytes->data + bytes->at + i * channels, &image->pixels[i * channels],
-                     image->channels);
+    swapPixels<CHANNELS>(bytes->data + bytes->at, image->pixels.data(), pixelCount);
 }
 
 // Five bits each of red, green and blue; the top bit is not alpha here.
@@ -177,12 +202,16 @@ bool decodeTga(const uint8_t* data, size_t size, TgaImage* image, std::string* e
     decoded.pixels.assign(size_t(width) * size_t(height) * size_t(decoded.channels), 0);
     TgaBytes bytes{data, size, pixelStart};
     if (type == TYPE_RLE_TRUE_COLOUR) {
-        if (!decodeRunLength(&bytes, &decoded, error))
+        bool decodedWhole = decoded.channels == 4 ? decodeRunLength<4>(&bytes, &decoded, error)
+                                                  : decodeRunLength<3>(&bytes, &decoded, error);
+        if (!decodedWhole)
             return false;
     } else if (depth == 16) {
         decodeHighColour(&bytes, &decoded);
+    } else if (decoded.channels == 4) {
+        decodeTrueColour<4>(&bytes, &decoded);
     } else {
-        decodeTrueColour(&bytes, &decoded);
+        decodeTrueColour<3>(&bytes, &decoded);
     }
     *image = std::move(decoded);
     return true;

@@ -108,6 +108,21 @@ TEST(TgaReader, TruncatedFilesLeaveTheMissingPixelsZero) {
     EXPECT_EQ(none.pixels, Bytes(8, 0));
 }
 
+TEST(TgaReader, FourChannelPacketsCutShortKeepTheWholePixelsBeforeTheCut) {
+    // A raw packet of three pixels with one and a half present.
+    TgaImage raw = decode(header(10, 4, 1, 32) + Bytes{0x02, 1, 2, 3, 4, 5, 6});
+    EXPECT_TRUE(raw.truncated);
+    EXPECT_EQ(raw.pixels, (Bytes{3, 2, 1, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    // A run whose one pixel is cut, after a run that is whole.
+    TgaImage run = decode(header(10, 4, 1, 32) + Bytes{0x81, 1, 2, 3, 4, 0x81, 5, 6, 7});
+    EXPECT_TRUE(run.truncated);
+    EXPECT_EQ(run.pixels, (Bytes{3, 2, 1, 4, 3, 2, 1, 4, 0, 0, 0, 0, 0, 0, 0, 0}));
+    // An uncompressed image one byte short: its last pixel stays zero.
+    TgaImage whole = decode(header(2, 2, 1, 32) + Bytes{1, 2, 3, 4, 5, 6, 7});
+    EXPECT_TRUE(whole.truncated);
+    EXPECT_EQ(whole.pixels, (Bytes{3, 2, 1, 4, 0, 0, 0, 0}));
+}
+
 TEST(TgaReader, FilesOutsideTheSubsetAreRefusedWithTheirFault) {
     EXPECT_EQ(refusal(Bytes(10, 0)), "truncated header");
     EXPECT_EQ(refusal(header(2, 1, 1, 8) + Bytes{1}), "unsupported pixel depth 8");
