@@ -65,10 +65,7 @@ Kart::Kart(const uint32_t* textureIds, int kartId) : id(kartId) {
     position = {0, 0, 0};
     forward = {0, 0, 1};
     moveStep = {0, 0, 0};
-    wheelOffsets[WHEEL_FRONT_RIGHT] = {halfSize.x, position.y, axleOffset};
-    wheelOffsets[WHEEL_FRONT_LEFT] = {-halfSize.x, position.y, axleOffset};
-    wheelOffsets[WHEEL_REAR_RIGHT] = {halfSize.x, position.y, -axleOffset};
-    wheelOffsets[WHEEL_REAR_LEFT] = {-halfSize.x, position.y, -axleOffset};
+    unturnWheels();
     exhaust = ParticleSystem::exhaust(textureIds[TEX_PARTICLE]);
     shadowTexture = textureIds[TEX_SHADOW];
     brakeLightTexture = textureIds[TEX_BRAKE_LIGHT];
@@ -86,10 +83,7 @@ void Kart::settleWheels() {
     for (int w = 0; w < WHEEL_COUNT; ++w)
         wheelPositions[w].y = position.y;
     placeWheels();
-    for (int w = 0; w < WHEEL_COUNT; ++w) {
-        const Vec3& p = wheelPositions[w];
-        groundHeight[w] = groundHeightAt(p.x, p.y, p.z);
-    }
+    measureGround();
 }
 
 void Kart::respawn() {
@@ -97,10 +91,7 @@ void Kart::respawn() {
     forward = {0, 0, 1};
     moveStep = {0, 0, 0};
     // Facing +z again, so the wheels go back to their unturned places.
-    wheelOffsets[WHEEL_FRONT_RIGHT] = {halfSize.x, position.y, axleOffset};
-    wheelOffsets[WHEEL_FRONT_LEFT] = {-halfSize.x, position.y, axleOffset};
-    wheelOffsets[WHEEL_REAR_RIGHT] = {halfSize.x, position.y, -axleOffset};
-    wheelOffsets[WHEEL_REAR_LEFT] = {-halfSize.x, position.y, -axleOffset};
+    unturnWheels();
     settleWheels();
     turnRate = acceleration = speed = fallTime = pitch = roll = 0;
 }
@@ -176,6 +167,21 @@ bool Kart::allWheelsAirborne() const {
     return wheelAirborne[0] && wheelAirborne[1] && wheelAirborne[2] && wheelAirborne[3];
 }
 
+void Kart::unturnWheels() {
+    wheelOffsets[WHEEL_FRONT_RIGHT] = {halfSize.x, position.y, axleOffset};
+    wheelOffsets[WHEEL_FRONT_LEFT] = {-halfSize.x, position.y, axleOffset};
+    wheelOffsets[WHEEL_REAR_RIGHT] = {halfSize.x, position.y, -axleOffset};
+    wheelOffsets[WHEEL_REAR_LEFT] = {-halfSize.x, position.y, -axleOffset};
+}
+
+// Wheel 0 first, wheel 3 last: the last call decides the exhaust's colour.
+void Kart::measureGround() {
+    for (int w = 0; w < WHEEL_COUNT; ++w) {
+        const Vec3& p = wheelPositions[w];
+        groundHeight[w] = groundHeightAt(p.x, p.y, p.z);
+    }
+}
+
 void Kart::placeWheels() {
     for (int w = 0; w < WHEEL_COUNT; ++w) {
         wheelPositions[w].x = position.x + wheelOffsets[w].x;
@@ -197,10 +203,7 @@ bool Kart::fall(float dt) {
         pitch -= NOSE_DROP;
     position.y -= fallTime * fallTime / 2;
     placeWheels();
-    for (int w = 0; w < WHEEL_COUNT; ++w) {
-        const Vec3& p = wheelPositions[w];
-        groundHeight[w] = groundHeightAt(p.x, p.y, p.z);
-    }
+    measureGround();
     for (int w = 0; w < WHEEL_COUNT; ++w)
         wheelPositions[w].y = position.y;
     const float a = std::sin(roll) * halfSize.x;
@@ -384,10 +387,7 @@ void Kart::update(float dt) {
             wheelPositions[w].y -= wheelFallTime[w] * wheelFallTime[w] * wheelDropFactor;
         }
     }
-    for (int w = 0; w < WHEEL_COUNT; ++w) {
-        const Vec3& p = wheelPositions[w];
-        groundHeight[w] = groundHeightAt(p.x, p.y, p.z);
-    }
+    measureGround();
     for (int w = 0; w < WHEEL_COUNT; ++w) {
         if (wheelPositions[w].y > groundHeight[w]) {
             wheelAirborne[w] = true;

@@ -124,7 +124,10 @@ struct Kart {
 
   private:
     bool allWheelsAirborne() const;
+    // The wheels' places as the kart faces +z.
+    void unturnWheels();
     void placeWheels();
+    void measureGround();
     bool fall(float dt);
     void turn(float dt);
     void poseCollisionBox();
