@@ -28,7 +28,7 @@ static void initGame() {
     startUpWorld(world);
     // After the pictures: a game that cannot start says only why.
     startAudio(soundSystem, "ray01.wav");
-    // Closing the window ends the process through exit, which runs this.
+    // Runs however the game ends: from main's return or an exit in a library.
     std::atexit(closeSound);
 }
 
@@ -55,8 +55,9 @@ static void onReshape(int width, int height) {
     windowSize = {width, height > 0 ? height : 1};
 }
 
-// Ctrl-C or a polite kill ends the game between frames, through exit, so
-// the sound device is closed as on a closed window.
+// Ctrl-C or a polite kill ends the game between frames the way a closed
+// window does: the main loop returns and GLUT lets go of the window and its
+// GL context before the process ends.
 static volatile std::sig_atomic_t quitRequested = 0;
 
 static void requestQuit(int) {
@@ -65,7 +66,7 @@ static void requestQuit(int) {
 
 static void idle() {
     if (quitRequested)
-        std::exit(0);
+        glutLeaveMainLoop();
     glutPostRedisplay();
 }
 
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowPosition(100, 50);
     glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
     glutCreateWindow("Vorlane Kart");
     // X11 turns a held key into release/press pairs; a held key must stay held.
     glutIgnoreKeyRepeat(1);

@@ -29,7 +29,16 @@ stop_game() {
   fi
   GAME_PID=""
 }
-trap stop_game EXIT
+
+# Keys pressed with key_down stay down on the X server until released, and
+# would go on repeating into the next test's game: a failing test lets go too.
+HELD_KEYS=""
+release_keys() {
+  local key
+  for key in $HELD_KEYS; do xdotool keyup "$key" 2>/dev/null || true; done
+  HELD_KEYS=""
+}
+trap 'release_keys; stop_game' EXIT
 
 # standin_data FOLDER: fills FOLDER with tiny valid images and models.
 standin_data() {
@@ -52,7 +61,7 @@ default_data() {
 start_game() {
   local name=$1 data=${2:-$(default_data)}
   GAME_ERR="$OUT/$name.stderr"
-  (cd "$data" && exec "$VK_BUILD/vorlane-kart") 2>"$GAME_ERR" &
+  (cd "$data" && exec env ${VK_GAME_PRELOAD:+LD_PRELOAD="$VK_GAME_PRELOAD"} "$VK_BUILD/vorlane-kart") 2>"$GAME_ERR" &
   GAME_PID=$!
   for _ in $(seq 300); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then fail "the game exited before showing its window"; fi
@@ -89,4 +98,139 @@ shot() {
 # mean_of REPORT X Y W H: the "R G B" mean of one region from a shot report.
 mean_of() {
   echo "$1" | awk -v r="$2 $3 $4 $5" '$1 == "mean" && ($2" "$3" "$4" "$5) == r { print $6, $7, $8 }'
+}
+
+# peek [--mean X Y W H]...: like shot, but keeps no picture, so it is quick
+# enough to poll with.
+peek() {
+  "$SHOT" --title "$TITLE" "$@"
+}
+
+# key_down KEY / key_up KEY: a key held across other work (polling, shots).
+key_down() {
+  xdotool keydown --window "$(xdotool search --name "^$TITLE\$" | head -n 1)" "$1"
+  HELD_KEYS="$HELD_KEYS $1"
+}
+key_up() {
+  xdotool keyup --window "$(xdotool search --name "^$TITLE\$" | head -n 1)" "$1"
+  HELD_KEYS=$(echo "$HELD_KEYS" | tr ' ' '\n' | grep -vxF -- "$1" | tr '\n' ' ' || true)
+}
+
+# now: wall-clock seconds, for deadlines and for timing what the game shows;
+# plus T S: T + S; later A B: A is not before B (give or take the game clock's milliseconds).
+now() {
+  date +%s.%N
+}
+plus() {
+  awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a + b }'
+}
+later() {
+  awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b - 0.02) }'
+}
+
+# The centred message image over the start line: READY reaches further left
+# than SET and GO; GO is green, READY and SET are yellow and orange.
+MSG_LEFT="520 450 30 60"
+MSG_MIDDLE="580 455 120 50"
+MSG_REGIONS="--mean $MSG_LEFT --mean $MSG_MIDDLE --mean 0 0 1280 960"
+
+# countdown_state REPORT: ready, set, go or none for a report taken with
+# $MSG_REGIONS while the karts stand at the start line; blank before the
+# first frame, other for anything else.
+countdown_state() {
+  echo "$1" | awk -v left="$MSG_LEFT" -v middle="$MSG_MIDDLE" '
+    $1 == "mean" { key = $2 " " $3 " " $4 " " $5 }
+    $1 == "mean" && key == left { lg = $7 }
+    $1 == "mean" && key == middle { mr = $6; mg = $7 }
+    $1 == "mean" && key == "0 0 1280 960" { whole = $6 + $7 + $8 }
+    END {
+      if (whole < 10) print "blank"
+      else if (lg > 80) print "ready"
+      else if (mg > mr + 15 && mg > 100) print "go"
+      else if (mr > 120 && mg < mr - 20) print "set"
+      else if (mr < 100 && mg < 100 && lg < 80) print "none"
+      else print "other"
+    }'
+}
+
+# changes REPORT_A REPORT_B "X Y W H"...: for each region, the summed channel
+# difference between the two reports, as integers on one line (-1 for a
+# region missing from either report).
+changes() {
+  local regions
+  regions=$(IFS='|' && echo "${*:3}")
+  awk -v regions="$regions" '
+    $1 == "mean" { key = $2 " " $3 " " $4 " " $5; if (NR == FNR) a[key] = $6 " " $7 " " $8; else b[key] = $6 " " $7 " " $8 }
+    END {
+      n = split(regions, list, "|")
+      for (i = 1; i <= n; i++) {
+        if (!(list[i] in a) || !(list[i] in b)) { out = out (i > 1 ? " " : "") "-1"; continue }
+        split(a[list[i]], x, " "); split(b[list[i]], y, " "); s = 0
+        for (j = 1; j <= 3; j++) { d = x[j] - y[j]; s += d < 0 ? -d : d }
+        out = out (i > 1 ? " " : "") int(s + 0.5)
+      }
+      print out
+    }' <(echo "$1") <(echo "$2")
+}
+
+# differ REPORT_A REPORT_B X Y W H: the same for one region.
+differ() {
+  local d
+  d=$(changes "$1" "$2" "$3 $4 $5 $6")
+  [ "$d" -ge 0 ] || { echo "differ: region $3 $4 $5 $6 not in both reports" >&2; return 1; }
+  echo "$d"
+}
+
+# unchanged REPORT_A REPORT_B "X Y W H"...: no region changed by more than
+# rounding and blending noise.
+unchanged() {
+  changes "$@" | awk '{ for (i = 1; i <= NF; i++) if ($i < 0 || $i > 3) exit 1 }'
+}
+
+# watch_countdown NAME SECONDS [--mean X Y W H]...: polls the start line until
+# the plain picture has followed a countdown image in two shots in a row, for
+# at most SECONDS. Sets STATES (the states in the order first seen), SEEN[state]
+# (the wall-clock time after the first shot that showed it), SETTLED (a look
+# at the first shot of SET and of GO: by then a camera gliding back to the
+# start line has arrived) and PLAIN (a look at the plain picture); these
+# looks carry the regions given. Between them only the message is looked at,
+# to see GO's one second on a slow machine too.
+declare -A SEEN
+watch_countdown() {
+  local name=$1 deadline report state last="" plain=0 t
+  deadline=$(plus "$(now)" "$2")
+  shift 2
+  STATES="" SETTLED=() PLAIN=""
+  SEEN=()
+  while :; do
+    # Right after start_game the window may not be mapped yet: nothing to read.
+    if report=$(peek $MSG_REGIONS 2>/dev/null); then
+      t=$(now)
+      state=$(countdown_state "$report")
+    else
+      t=$(now)
+      state=blank
+      sleep 0.2
+    fi
+    if [ "$state" = other ]; then
+      echo "$name: neither a countdown image nor the plain picture:" $(mean_of "$report" $MSG_LEFT) "/" $(mean_of "$report" $MSG_MIDDLE)
+    elif [ "$state" != "$last" ] && [ "$state" != blank ]; then
+      STATES="$STATES $state"
+      [ -n "${SEEN[$state]:-}" ] || SEEN[$state]=$t
+      last=$state
+      case $state in
+      set | go) SETTLED+=("$(peek $MSG_REGIONS "$@")") || fail "$name: no screenshot" ;;
+      esac
+    fi
+    if [ "$state" = none ] && [ -n "${SEEN[ready]:-}${SEEN[set]:-}${SEEN[go]:-}" ]; then
+      plain=$((plain + 1))
+      [ $plain -lt 2 ] || break
+    else
+      plain=0
+    fi
+    later "$deadline" "$t" || { shot "$name" >/dev/null || true; fail "$name: no countdown image and then the plain picture within the time (seen:$STATES)"; }
+  done
+  [ ${#SETTLED[@]} -gt 0 ] || fail "$name: neither SET nor GO seen (seen:$STATES)"
+  PLAIN=$(peek $MSG_REGIONS "$@") || fail "$name: no screenshot"
+  echo "$name: seen$STATES"
 }
