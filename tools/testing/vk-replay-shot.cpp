@@ -72,8 +72,7 @@ void play() {
         } else {
             prepareHud(world);
             for (Camera& camera : world.cameras)
-                camera.position =
-                    aimCamera(camera.position, camera.mode, *camera.kart, dt).tracked;
+                camera.position = aimCamera(camera.position, camera.mode, *camera.kart, dt).tracked;
         }
     }
     std::exit(status);
