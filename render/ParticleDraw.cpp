@@ -5,10 +5,12 @@
 void drawParticleSystem(const ParticleSystem& system, float cameraX, float cameraZ) {
     // The count is trusted no further than the ring it counts.
     const int count = system.count < PARTICLE_CAPACITY ? system.count : PARTICLE_CAPACITY;
+    SpriteBatch puffs;
     for (int i = 0; i < count; ++i) {
         const Particle& particle = system.particles[i];
         if (particle.alive)
-            drawSprite(puffSprite(particle), cameraX, cameraZ, system.colour[0], system.colour[1],
-                       system.colour[2]);
+            puffs.add(puffSprite(particle), cameraX, cameraZ, system.colour[0], system.colour[1],
+                      system.colour[2]);
     }
+    puffs.finish();
 }

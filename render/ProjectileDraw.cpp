@@ -3,7 +3,9 @@
 #include "render/SpriteDraw.h"
 
 void drawProjectiles(const ProjectileTable& table, float cameraX, float cameraZ) {
+    SpriteBatch coconuts;
     for (int i = 0; i < PROJECTILE_SLOTS; ++i)
         if (table.used[i] && table.slots[i].life > 0)
-            drawSprite(table.slots[i].sprite, cameraX, cameraZ, 1, 1, 1);
+            coconuts.add(table.slots[i].sprite, cameraX, cameraZ, 1, 1, 1);
+    coconuts.finish();
 }

@@ -98,12 +98,14 @@ void drawPlacements(const World& world, Viewer viewer) {
               [](const Placement& a, const Placement& b) { return a.sortKey < b.sortKey; });
     const auto palmTexture = static_cast<int32_t>(world.textureIds[TEX_PALM]);
     Sprite palm = world.palmSprite, lamp = world.lampSprite;
+    SpriteBatch farthestFirst;
     for (auto p = placements.rbegin(); p != placements.rend(); ++p) {
         Sprite& sprite = p->texture == palmTexture ? palm : lamp;
         sprite.position.x = p->x;
         sprite.position.z = p->z;
-        drawSprite(sprite, viewer.x, viewer.z, 1, 1, 1);
+        farthestFirst.add(sprite, viewer.x, viewer.z, 1, 1, 1);
     }
+    farthestFirst.finish();
     glDepthMask(GL_TRUE);
 }
 

@@ -2,14 +2,22 @@
 
 #include <GL/gl.h>
 
-void drawSprite(const Sprite& sprite, float cameraX, float cameraZ, float red, float green,
-                float blue) {
+void SpriteBatch::add(const Sprite& sprite, float cameraX, float cameraZ, float red, float green,
+                      float blue) {
+    if (!open || sprite.texture != texture) {
+        // A texture can only change between draws.
+        if (open)
+            glEnd();
+        else
+            glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, sprite.texture);
+        texture = sprite.texture;
+        glBegin(GL_QUADS);
+        open = true;
+    }
     const Vec3 across = sprite.acrossFor(cameraX, cameraZ);
     const Vec3& p = sprite.position;
     glColor4f(red, green, blue, sprite.alpha);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, sprite.texture);
-    glBegin(GL_QUADS);
     glTexCoord2f(1, 0);
     glVertex3f(p.x - across.x, p.y, p.z - across.z);
     glTexCoord2f(0, 0);
@@ -18,8 +26,21 @@ void drawSprite(const Sprite& sprite, float cameraX, float cameraZ, float red, f
     glVertex3f(p.x + across.x, p.y + sprite.height, p.z + across.z);
     glTexCoord2f(1, 1);
     glVertex3f(p.x - across.x, p.y + sprite.height, p.z - across.z);
+}
+
+void SpriteBatch::finish() {
+    if (!open)
+        return;
     glEnd();
     glDisable(GL_TEXTURE_2D);
+    open = false;
+}
+
+void drawSprite(const Sprite& sprite, float cameraX, float cameraZ, float red, float green,
+                float blue) {
+    SpriteBatch batch;
+    batch.add(sprite, cameraX, cameraZ, red, green, blue);
+    batch.finish();
 }
 
 void drawCirclingSprite(const CirclingSprite& cloud, float cameraX, float cameraZ) {
@@ -30,9 +51,11 @@ void drawCirclingSprite(const CirclingSprite& cloud, float cameraX, float camera
     Sprite quad = cloud.sprite;
     quad.position.x = cloud.distance;
     quad.position.z = cloud.distance;
-    drawSprite(quad, cameraX, cameraZ, 1, 1, 1);
+    SpriteBatch pair;
+    pair.add(quad, cameraX, cameraZ, 1, 1, 1);
     quad.position.x = -cloud.distance;
     quad.position.z = -cloud.distance;
-    drawSprite(quad, cameraX, cameraZ, 1, 1, 1);
+    pair.add(quad, cameraX, cameraZ, 1, 1, 1);
+    pair.finish();
     glPopMatrix();
 }

@@ -7,5 +7,18 @@
 void drawSprite(const Sprite& sprite, float cameraX, float cameraZ, float red, float green,
                 float blue);
 
+// Sprites drawn one after another, in the same order and to the same picture
+// as one drawSprite each, but sharing a draw while the texture stays the
+// same: the software renderer pays for every draw, far less for every quad.
+// Nothing else may touch GL between add and finish.
+struct SpriteBatch {
+    uint32_t texture = 0;
+    bool open = false;
+
+    void add(const Sprite& sprite, float cameraX, float cameraZ, float red, float green,
+             float blue);
+    void finish();
+};
+
 // Both quads of a cloud band, on opposite sides of the arena.
 void drawCirclingSprite(const CirclingSprite& cloud, float cameraX, float cameraZ);
