@@ -26,25 +26,31 @@ constexpr size_t PAINT_MESHES[] = {4, 5};
 constexpr double STEERING_AT[3] = {0.234, 0.996, 0.159};
 constexpr double STEERING_TILT = 43;
 
+// A textured quad in the kart's frame, corners in the order the texture's
+// (1, 1), (0, 1), (0, 0), (1, 0) go; the colour set is its tint.
+void drawDecal(uint32_t texture, const double (&corners)[4][3]) {
+    static constexpr float TEX[4][2] = {{1, 1}, {0, 1}, {0, 0}, {1, 0}};
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    for (int i = 0; i < 4; ++i) {
+        glTexCoord2fv(TEX[i]);
+        glVertex3dv(corners[i]);
+    }
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+
 // Each corner lies on the ground under the nearest wheel, so the shadow bends
 // over a kerb or a ramp's edge.
 void drawShadow(const Kart& kart) {
     const double x = kart.halfSize.x + SHADOW_MARGIN, z = kart.halfSize.z + SHADOW_MARGIN;
     const float* ground = kart.groundHeight;
     glColor4f(1, 1, 1, 1);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, kart.shadowTexture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(1, 1);
-    glVertex3d(x, ground[WHEEL_FRONT_RIGHT] + SHADOW_LIFT, z);
-    glTexCoord2f(0, 1);
-    glVertex3d(x, ground[WHEEL_REAR_RIGHT] + SHADOW_LIFT, -z);
-    glTexCoord2f(0, 0);
-    glVertex3d(-x, ground[WHEEL_REAR_LEFT] + SHADOW_LIFT, -z);
-    glTexCoord2f(1, 0);
-    glVertex3d(-x, ground[WHEEL_FRONT_LEFT] + SHADOW_LIFT, z);
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
+    drawDecal(kart.shadowTexture, {{x, ground[WHEEL_FRONT_RIGHT] + SHADOW_LIFT, z},
+                                   {x, ground[WHEEL_REAR_RIGHT] + SHADOW_LIFT, -z},
+                                   {-x, ground[WHEEL_REAR_LEFT] + SHADOW_LIFT, -z},
+                                   {-x, ground[WHEEL_FRONT_LEFT] + SHADOW_LIFT, z}});
 }
 
 void rotateAboutEdge(double x, double z, double degrees, double axisX, double axisZ) {
@@ -77,19 +83,10 @@ void drawBrakeLight(const Kart& kart) {
     const double x = kart.halfSize.x + BRAKE_LIGHT_OVERHANG;
     const double z = -kart.halfSize.z - BRAKE_LIGHT_GAP;
     glColor4f(1, 1, 1, 0.8f);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, kart.brakeLightTexture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(1, 1);
-    glVertex3d(x, BRAKE_LIGHT_BOTTOM, z);
-    glTexCoord2f(0, 1);
-    glVertex3d(-x, BRAKE_LIGHT_BOTTOM, z);
-    glTexCoord2f(0, 0);
-    glVertex3d(-x, BRAKE_LIGHT_TOP, z);
-    glTexCoord2f(1, 0);
-    glVertex3d(x, BRAKE_LIGHT_TOP, z);
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
+    drawDecal(kart.brakeLightTexture, {{x, BRAKE_LIGHT_BOTTOM, z},
+                                       {-x, BRAKE_LIGHT_BOTTOM, z},
+                                       {-x, BRAKE_LIGHT_TOP, z},
+                                       {x, BRAKE_LIGHT_TOP, z}});
 }
 
 void callWheel(uint32_t list, double steer, double roll) {

@@ -51,6 +51,15 @@ void drawBackground(const World& world, const Kart& viewingKart) {
     glDepthRange(0, 1);
 }
 
+// The arena's lists bind their own textures and blend their vertex colours.
+void callArenaList(uint32_t list) {
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glCallList(list);
+    glShadeModel(GL_FLAT);
+    glDisable(GL_TEXTURE_2D);
+}
+
 void drawPlantAndArrow(const uint32_t* displayLists) {
     glPushMatrix();
     glCallList(displayLists[LIST_PLANT]);
@@ -121,19 +130,11 @@ void drawScene(const World& world, int player) {
     drawBuildings(displayLists);
     glColor4f(1, 1, 1, 1);
     glCallList(displayLists[LIST_STEAM]);
-    glEnable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glCallList(displayLists[LIST_ARENA]);
-    glShadeModel(GL_FLAT);
-    glDisable(GL_TEXTURE_2D);
+    callArenaList(displayLists[LIST_ARENA]);
     // ... then the background where it still shows, then what is seen
     // through or over it.
     drawBackground(world, viewingKart);
-    glEnable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glCallList(displayLists[LIST_ARENA_PICTURE]);
-    glShadeModel(GL_FLAT);
-    glDisable(GL_TEXTURE_2D);
+    callArenaList(displayLists[LIST_ARENA_PICTURE]);
 
     for (const ParticleSystem& vent : world.particleSystems)
         drawParticleSystem(vent, viewer.x, viewer.z);
