@@ -25,16 +25,51 @@ void playFrame(World& world, float dt) {
     world.update(dt);
 }
 
+int FrameLoop::advance(World& world, int32_t elapsedMs) {
+    if (elapsedMs > 0)
+        backlog += elapsedMs;
+    if (backlog > BACKLOG_LIMIT_MS)
+        backlog = BACKLOG_LIMIT_MS;
+    int ticks = 0;
+    while (backlog >= TICK_MS) {
+        backlog -= TICK_MS;
+        beforeLastTick.capture(world);
+        playFrame(world, TICK_SECONDS);
+        ++ticks;
+        if (world.awaitingModeSelection) {
+            // The picture stays as this tick left it.
+            backlog = 0;
+            beforeLastTick.capture(world);
+            break;
+        }
+    }
+    return ticks;
+}
+
+void FrameLoop::restart(const World& world) {
+    backlog = 0;
+    beforeLastTick.capture(world);
+}
+
 // While waiting for a mode key nothing moves and nothing is drawn, so the
 // window keeps the last picture from before the wait.
 FrameLoop::Step FrameLoop::simulate(World& world, int32_t nowMs) {
     if (world.awaitingModeSelection) {
-        if (chooseMode(world))
+        if (chooseMode(world)) {
             lastFrameTime = nowMs;
-        return {false, 0.0f};
+            restart(world);
+        }
+        return {false, 0.0f, 0};
     }
-    const float dt = (nowMs - lastFrameTime) / 1000.0f;
+    const int32_t elapsed = nowMs - lastFrameTime;
     lastFrameTime = nowMs;
-    playFrame(world, dt);
-    return {true, dt};
+    const int ticks = advance(world, elapsed);
+    return {true, static_cast<float>(elapsed) / 1000.0f, ticks};
+}
+
+void FrameLoop::poseForDrawing(World& world, float dt, DrawnMotion* drawn) const {
+    blendMotion(world, beforeLastTick, tickShare(), drawn);
+    // A hidden view's camera waits where it was.
+    for (int i = 0; i < world.playerCount && i < 2; ++i)
+        world.cameras[i].glide(drawn->karts[i], dt);
 }

@@ -19,6 +19,7 @@
 #include "app/World.h"
 #include "app/shell/FrameView.h"
 #include "app/shell/StartUp.h"
+#include "render/CameraView.h"
 #include "render/SkyBox.h"
 #include "render/Viewport.h"
 #include "support/Diagnostics.h"
@@ -80,9 +81,7 @@ void setView(int player) {
                    500);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    const Camera& camera = world.cameras[player - 1];
-    const CameraAim aim = aimCamera(camera.position, camera.mode, *camera.kart, 0);
-    gluLookAt(aim.eye.x, aim.eye.y, aim.eye.z, aim.centre.x, aim.centre.y, aim.centre.z, 0, 1, 0);
+    placeCamera(world.cameras[player - 1]);
 }
 
 void drawFloorFrame() {
@@ -128,14 +127,19 @@ template <typename Draw> FrameTime timeFrame(Draw draw) {
 }
 
 void run() {
-    std::string held;
+    ScriptPlayer player;
+    player.loop.restart(world);
+    DrawnMotion drawn;
     FrameTime scene, floor, empty;
     int counted = 0;
     for (size_t i = 0; i < script.frames.size() && counted < frames; ++i) {
-        const float dt = script.frames[i].dt;
-        if (!playScriptFrame(world, script.frames[i], held))
+        const float dt = static_cast<float>(script.frames[i].ms) / 1000;
+        if (!player.play(world, script.frames[i]))
             continue;
-        const FrameTime sceneTime = timeFrame([dt] { drawFrame(world, dt); });
+        const FrameTime sceneTime = timeFrame([&] {
+            player.loop.poseForDrawing(world, dt, &drawn);
+            drawFrame(world, drawn);
+        });
         const FrameTime floorTime = timeFrame(drawFloorFrame);
         const FrameTime emptyTime =
             timeFrame([] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); });

@@ -2,10 +2,7 @@
 
 #include <GL/glu.h>
 
-void placeCamera(Camera& camera, float dt) {
-    if (camera.kart == nullptr)
-        return;
-    const CameraAim aim = aimCamera(camera.position, camera.mode, *camera.kart, dt);
-    camera.position = aim.tracked;
-    gluLookAt(aim.eye.x, aim.eye.y, aim.eye.z, aim.centre.x, aim.centre.y, aim.centre.z, 0, 1, 0);
+void placeCamera(const Camera& camera) {
+    const Vec3 &eye = camera.eye, &centre = camera.centre;
+    gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, 0, 1, 0);
 }

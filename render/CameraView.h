@@ -2,6 +2,6 @@
 
 #include "sim/Camera.h"
 
-// Glides the camera after its kart and multiplies its view onto the
+// Multiplies the camera's view, as its last glide left it, onto the
 // modelview matrix.
-void placeCamera(Camera& camera, float dt);
+void placeCamera(const Camera& camera);

@@ -1,5 +1,6 @@
 #include "render/Guides.h"
 
+#include "app/TickBlend.h"
 #include "app/World.h"
 #include "render/ListSlots.h"
 
@@ -91,9 +92,9 @@ void drawBall(const Ball& ball) {
     glDisable(GL_LIGHT0);
 }
 
-void raceGuides(const World& world) {
+void raceGuides(const World& world, const DrawnMotion& drawn) {
     for (int k = 0; k < 2; ++k) {
-        const Kart& kart = world.karts[k];
+        const Kart& kart = drawn.karts[k];
         if (kart.checkpoints.isFinished())
             continue;
         const Checkpoint& next = kart.checkpoints.current();
@@ -103,49 +104,49 @@ void raceGuides(const World& world) {
     }
 }
 
-void collectGuides(const World& world) {
+void collectGuides(const World& world, const DrawnMotion& drawn) {
     if (world.goalList.isFinished())
         return;
     const Checkpoint& next = world.goalList.current();
     for (int k = 0; k < 2; ++k) {
         setGuideColour(k);
-        drawGuideArrow(world, world.karts[k], next.x, next.y, next.z);
+        drawGuideArrow(world, drawn.karts[k], next.x, next.y, next.z);
         drawMarker(next);
     }
 }
 
-void tagGuides(const World& world) {
+void tagGuides(const World& world, const DrawnMotion& drawn) {
     for (int k = 0; k < 2; ++k) {
-        const Vec3& other = world.karts[1 - k].position;
+        const Vec3& other = drawn.karts[1 - k].position;
         setGuideColour(k);
-        drawGuideArrow(world, world.karts[k], other.x, other.y, other.z);
+        drawGuideArrow(world, drawn.karts[k], other.x, other.y, other.z);
     }
 }
 
-void ballGuides(const World& world) {
-    drawBall(world.ball);
+void ballGuides(const World& world, const DrawnMotion& drawn) {
+    drawBall(drawn.ball);
     for (int k = 0; k < 2; ++k) {
         const Vec3& goal = GOAL_POINTS[k];
         setGuideColour(k);
-        drawGuideArrow(world, world.karts[k], goal.x, goal.y, goal.z);
+        drawGuideArrow(world, drawn.karts[k], goal.x, goal.y, goal.z);
     }
 }
 
 } // namespace
 
-void drawGuides(const World& world) {
+void drawGuides(const World& world, const DrawnMotion& drawn) {
     switch (world.gameMode) {
     case GAME_RACE:
-        raceGuides(world);
+        raceGuides(world, drawn);
         break;
     case GAME_COLLECT:
-        collectGuides(world);
+        collectGuides(world, drawn);
         break;
     case GAME_TAG:
-        tagGuides(world);
+        tagGuides(world, drawn);
         break;
     case GAME_BALL:
-        ballGuides(world);
+        ballGuides(world, drawn);
         break;
     default:
         break;

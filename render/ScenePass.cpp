@@ -1,6 +1,7 @@
 #include "render/ScenePass.h"
 
 #include "app/ArenaLayout.h"
+#include "app/TickBlend.h"
 #include "app/World.h"
 #include "assets/TextureSlots.h"
 #include "render/Buildings.h"
@@ -120,9 +121,9 @@ void drawPlacements(const World& world, Viewer viewer) {
 
 } // namespace
 
-void drawScene(const World& world, int player) {
+void drawScene(const World& world, const DrawnMotion& drawn, int player) {
     const int index = player == 1 ? 0 : 1;
-    const Kart& viewingKart = world.karts[index];
+    const Kart& viewingKart = drawn.karts[index];
     const Viewer viewer{world.cameras[index].position.x, world.cameras[index].position.z};
     const uint32_t* displayLists = world.displayLists;
 
@@ -139,7 +140,7 @@ void drawScene(const World& world, int player) {
     for (const ParticleSystem& vent : world.particleSystems)
         drawParticleSystem(vent, viewer.x, viewer.z);
     drawPlantAndArrow(displayLists);
-    drawGuides(world);
+    drawGuides(world, drawn);
     drawOuterGround();
 
     // Only the viewer's own exhaust, over everything so far: it rises from
@@ -147,10 +148,10 @@ void drawScene(const World& world, int player) {
     glDisable(GL_DEPTH_TEST);
     drawParticleSystem(viewingKart.exhaust, viewer.x, viewer.z);
     glEnable(GL_DEPTH_TEST);
-    for (const Kart& kart : world.karts)
+    for (const Kart& kart : drawn.karts)
         drawKart(kart, world.models[MODEL_KART_BODY], displayLists[LIST_KART_OUTLINE],
                  kartWheelList());
-    drawProjectiles(world.projectiles, viewer.x, viewer.z);
+    drawProjectiles(drawn.projectiles, viewer.x, viewer.z);
 
     drawAlphaTestedProps(world);
     drawPlacements(world, viewer);

@@ -82,10 +82,18 @@ struct Camera {
     Vec3 position; // tracked point: the eye when chasing, the look-at point in the driver's view
     const Kart* kart = nullptr;
     uint32_t mode = CAMERA_FAR;
+    Vec3 eye, centre; // the view the last glide left, for drawing
 
     void attach(const Kart& followed) {
         *this = Camera{};
         kart = &followed;
     }
     void nextMode() { mode = mode >= CAMERA_FAR ? CAMERA_DRIVER : mode + 1; }
+    // One frame's glide after the kart as it is drawn.
+    void glide(const Kart& shown, float dt) {
+        const CameraAim aim = aimCamera(position, mode, shown, dt);
+        position = aim.tracked;
+        eye = aim.eye;
+        centre = aim.centre;
+    }
 };

@@ -1,6 +1,7 @@
 #include "sim/Kart.h"
 
 #include "assets/TextureSlots.h"
+#include "sim/KartSteering.h"
 
 #include <cmath>
 
@@ -17,7 +18,6 @@ constexpr float ROLLING_REST = 0.02f; // below this either way, no resistance
 constexpr float BOOST = 50;
 constexpr float BRAKE = -20;
 constexpr float REVERSE = -15;
-constexpr float STEER_STEP = 0.2f; // per frame
 constexpr int SLIDE_RATE = 20;
 constexpr float SLIDE_CENTRE = 0.2f;
 
@@ -46,8 +46,6 @@ constexpr float LEAN_SPEED = 15;
 constexpr float LEAN_LIMIT = 0.3f;
 constexpr float NOSE_DROP = 0.01f; // per update in flight
 constexpr float NOSE_DROP_LIMIT = -1;
-constexpr float STEER_RETURN = 5; // per second²
-constexpr float TURN_DEAD_ZONE = 0.05f;
 constexpr float BODY_CLEARANCE = 0.1f;
 constexpr float BODY_SNAP = 0.05f;
 
@@ -126,16 +124,7 @@ void Kart::reverse() {
 }
 
 void Kart::steer(int direction) {
-    // Turning the other way first straightens up, so a reversal bites at once.
-    if (direction > 0) {
-        if (turnRate > 0)
-            turnRate = 0;
-        turnRate -= STEER_STEP;
-    } else if (direction < 0) {
-        if (turnRate < 0)
-            turnRate = 0;
-        turnRate += STEER_STEP;
-    }
+    turnRate = steeredTurnRate(turnRate, direction);
 }
 
 void Kart::setSlide(bool first, bool second) {
@@ -189,12 +178,6 @@ void Kart::placeWheels() {
     }
 }
 
-static void clampTurnRate(float& turnRate, float maxTurnRate) {
-    turnRate = clamp(turnRate, -maxTurnRate, maxTurnRate);
-    if (-TURN_DEAD_ZONE < turnRate && turnRate < TURN_DEAD_ZONE)
-        turnRate = 0;
-}
-
 // The whole kart in the air: it drops, its nose sinks and it cannot steer.
 // True when it is still flying at the end.
 bool Kart::fall(float dt) {
@@ -223,7 +206,7 @@ bool Kart::fall(float dt) {
             wheelAirborne[w] = false;
         }
     }
-    clampTurnRate(turnRate, maxTurnRate);
+    turnRate = clampedTurnRate(turnRate, maxTurnRate);
     return allWheelsAirborne();
 }
 
@@ -372,11 +355,7 @@ void Kart::update(float dt) {
         landed = true;
     }
 
-    if (turnRate > 0)
-        turnRate -= STEER_RETURN * dt;
-    else if (turnRate < 0)
-        turnRate += STEER_RETURN * dt;
-    clampTurnRate(turnRate, maxTurnRate);
+    turnRate = easedTurnRate(turnRate, maxTurnRate, dt);
 
     turn(dt);
     placeWheels();

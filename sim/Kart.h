@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/CheckpointList.h"
+#include "sim/KartSteering.h"
 #include "sim/ParticleSystem.h"
 #include "sim/SceneryObject.h"
 #include "support/Vec3.h"
@@ -37,7 +38,7 @@ struct Kart {
     Vec3 slideStep;           // this update's sideways displacement
     float maxSpeed = 24;
     float minSpeed = -8; // fastest reverse
-    float maxTurnRate = 1.5f;
+    float maxTurnRate = MAX_TURN_RATE;
     float pitch = 0; // nose up positive
     float roll = 0;  // +x side (wheels 0 and 2) up positive
     float engineForce = 0;
@@ -103,7 +104,7 @@ struct Kart {
     void boost();
     void setBrake(bool held);
     void reverse();
-    void steer(int direction); // -1, 0 or +1, per frame
+    void steer(int direction); // -1, 0 or +1, per tick
     void setSlide(bool first, bool second);
     void bump();
     void startSpin();

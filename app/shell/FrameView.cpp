@@ -27,14 +27,14 @@ void setProjection(double aspect) {
 }
 
 // One player's view, once its viewport and projection are set.
-void drawView(World& world, int player, float dt) {
-    placeCamera(world.cameras[player - 1], dt);
-    drawScene(world, player);
+void drawView(const World& world, const DrawnMotion& drawn, int player) {
+    placeCamera(world.cameras[player - 1]);
+    drawScene(world, drawn, player);
 }
 
 } // namespace
 
-void drawFrame(World& world, float dt) {
+void drawFrame(World& world, const DrawnMotion& drawn) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     for (int i = 0; i < world.playerCount; ++i) {
         if (i == 0 && world.playerCount == 1) {
@@ -45,7 +45,7 @@ void drawFrame(World& world, float dt) {
             setLogicalViewport(0, bottom, WINDOW_WIDTH, HALF_HEIGHT);
             setProjection(8.0 / 3.0);
         }
-        drawView(world, i + 1, dt);
+        drawView(world, drawn, i + 1);
     }
     prepareHud(world);
     drawHud(world);

@@ -1,7 +1,8 @@
 #pragma once
 
+struct DrawnMotion;
 struct World;
 
-// The drawing side of one simulated frame: clear, one view per player with
-// its camera and scene, then the overlay. The caller swaps.
-void drawFrame(World& world, float dt);
+// The drawing side of one frame of play: clear, one view per player from
+// its camera, then the overlay. The caller swaps.
+void drawFrame(World& world, const DrawnMotion& drawn);

@@ -17,6 +17,7 @@
 // Program-wide state, constructed before main in this order.
 static World world;
 static FrameLoop frameLoop;
+static DrawnMotion drawnMotion; // the karts, ball and coconuts as this frame shows them
 
 static void closeSound() {
     stopAudio(soundSystem);
@@ -26,6 +27,7 @@ static void initGame() {
     // The palm scatter and the particle puffs differ from run to run.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     startUpWorld(world);
+    frameLoop.restart(world);
     // After the pictures: a game that cannot start says only why.
     startAudio(soundSystem, "ray01.wav");
     // Runs however the game ends: from main's return or an exit in a library.
@@ -36,10 +38,11 @@ static void displayFrame() {
     // Only player 1's kart is heard, and only while a match is on.
     if (!world.awaitingModeSelection)
         playEngineSound(soundSystem, world.karts[0].speed, world.karts[0].maxSpeed);
-    FrameLoop::Step step = frameLoop.simulate(world, glutGet(GLUT_ELAPSED_TIME));
+    const FrameLoop::Step step = frameLoop.simulate(world, glutGet(GLUT_ELAPSED_TIME));
     if (!step.simulated)
         return;
-    drawFrame(world, step.dt);
+    frameLoop.poseForDrawing(world, step.dt, &drawnMotion);
+    drawFrame(world, drawnMotion);
     glutSwapBuffers();
 }
 

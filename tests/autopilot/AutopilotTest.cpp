@@ -4,6 +4,7 @@
 #include "Driver.h"
 #include "NavGrid.h"
 
+#include "app/FrameLoop.h"
 #include "app/World.h"
 #include "assets/TextureSlots.h"
 #include "sim/Kart.h"
@@ -25,36 +26,31 @@ Kart rollingKart(float turnRate) {
     return kart;
 }
 
-// The keys are picked by what they do over a frame: when the kart's rules
-// change, this picture of them must change too.
+// The keys are picked by what they do over a frame's ticks: when the kart's
+// rules change, this picture of them must change too.
 TEST(AutopilotSteering, PredictsTheKartsOwnTurnRate) {
-    for (float dt : {0.001f, 0.01f, 0.02f, 0.033f, 0.045f, 0.07f, 0.1f})
+    for (int ticks : {1, 2, 3, 7, 25})
         for (float t : {-1.5f, -0.6f, -0.1f, 0.0f, 0.1f, 0.6f, 1.5f})
             for (int direction : {-1, 0, 1}) {
                 Kart kart = rollingKart(t);
-                kart.setThrottle(true);
-                kart.steer(direction);
-                kart.update(dt);
-                EXPECT_FLOAT_EQ(kart.turnRate, turnRateAfter(t, direction, dt))
-                    << "dt " << dt << " from " << t << " key " << direction;
+                for (int i = 0; i < ticks; ++i) {
+                    kart.setThrottle(true);
+                    kart.steer(direction);
+                    kart.update(TICK_SECONDS);
+                }
+                EXPECT_FLOAT_EQ(kart.turnRate, turnRateAfter(t, direction, ticks))
+                    << ticks << " ticks from " << t << " key " << direction;
             }
 }
 
-TEST(AutopilotSteering, LongFramesWeakenDeadenThenReverseTheKeys) {
-    EXPECT_NEAR(steadyTurnRate(0.02f, 0.02f), 1.5f, 0.01f);
-    // A key's step of 0.2 is all but undone by the frame's return to straight.
-    EXPECT_EQ(steadyTurnRate(0.033f, 0.033f), 0);
-    EXPECT_EQ(steadyTurnRate(0.045f, 0.045f), 0);
-    EXPECT_NEAR(steadyTurnRate(0.1f, 0.1f), 0.3f, 0.01f);
-    const float mixed = steadyTurnRate(0.001f, 0.1f);
-    EXPECT_GT(mixed, 0.2f);
-    EXPECT_LT(mixed, 0.4f);
-
-    // To raise the heading (a negative turn rate): its own key on short
-    // frames, the other one on long ones.
-    EXPECT_EQ(steerToward(0, -1, 0.02f), 1);
-    EXPECT_EQ(steerToward(0, -1, 0.1f), -1);
-    EXPECT_EQ(steerToward(0, -1, 0.04f), 0);
+TEST(AutopilotSteering, HardSteeringIsTheSameAtEveryFrameTime) {
+    for (float dt : {0.007f, 0.02f, 0.033f, 0.045f, 0.1f})
+        EXPECT_NEAR(steadyTurnRate(dt, dt), 1.5f, 0.05f) << "frames of " << dt << " s";
+    EXPECT_NEAR(steadyTurnRate(0.001f, 0.1f), 1.5f, 0.05f);
+    // To raise the heading (a negative turn rate) its own key, however long
+    // the frame.
+    for (float dt : {0.02f, 0.04f, 0.1f})
+        EXPECT_EQ(steerToward(0, -1, dt), 1) << "frames of " << dt << " s";
 }
 
 struct ArenaGrid : ::testing::Test {

@@ -16,7 +16,7 @@ for player in 1 2; do
     expect "$(value "$f" 1 ballZ)" == 60 "after goal $goal the ball is back on its spot"
     expect "$(value "$f" 1 showP${player}Wins)" == 0 "goal $goal wins nothing yet"
   done
-  won=$(first_frame $player goals == 3)
+  won=$(first_frame $player goals ">=" 3)
   [ -n "$won" ] || fail "no third goal"
   goal_x=$([ $player = 1 ] && echo 107 || echo -107)
   expect "$(value "$won" 1 showP${player}Wins)" == 1 "the third goal wins"

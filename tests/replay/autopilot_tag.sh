@@ -4,7 +4,8 @@
 # player has won.
 source "$(dirname "$0")/autopilot/common.sh"
 
-autopilot autopilot_tag --match tag --until-won --linger 1
+# Frames of one tick each, so that each step of the rules shows in the trace.
+autopilot autopilot_tag --match tag --until-won --linger 1 --dt 0.01
 
 zero=$(frame_holding 0)
 [ -n "$zero" ] || fail "no frame holds '0'"
@@ -17,11 +18,11 @@ expect "$(value "$start" 1 countdownActive)" == 1 "a new countdown"
 swaps=$(awk -F, -v s="$start" 'NR > 1 && $2 == 1 && $1 >= s { if ($18 != p && n++) print $1; p = $18 }' "$TRACE")
 [ -n "$swaps" ] || fail "kart 1 never passed on \"it\""
 echo "ok: \"it\" changed hands $(echo "$swaps" | wc -l) times"
-# Neither clock runs for two seconds after a swap (100 frames of 0.02 s;
-# 98 leaves room for the float cool-down).
+# Neither clock runs for two seconds after a swap (200 ticks; 198 leaves
+# room for the float cool-down).
 for f in $swaps; do
   for k in 1 2; do
-    expect "$(value $((f + 98)) $k tagClock)" == "$(value "$f" $k tagClock)" \
+    expect "$(value $((f + 198)) $k tagClock)" == "$(value "$f" $k tagClock)" \
       "kart $k's clock holds after the swap at frame $f"
   done
 done

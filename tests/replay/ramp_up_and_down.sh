@@ -5,19 +5,18 @@ source "$(dirname "$0")/lib.sh"
 script ramp_up_and_down
 countdown
 frames 160 w
-frames 80 wa  # toward +x, into the ramp's mouth
-frames 150 w  # up the ramp
-frames 30 wd
-frames 60 w
-frames 30 s   # stop on the field's level
-frames 400 x  # and back down, reversing
+frames 50 wa  # toward +x, into the ramp's mouth
+frames 120 w  # up the ramp and onto the field
+frames 60 s   # stop on the field's level
+frames 350 x  # and back down, reversing
 play
 
 expect "$(value 491 1 y)" '<=' -10 "at the foot of the ramp kart 1 is on the lower level"
-expect "$(value 700 1 y)" == 0.200000003 "at the top kart 1 drives on the field's level"
-expect "$(value 700 1 x)" '>' -110 "past the ramp posts"
-expect "$(value 760 1 speed)" '>' 0 "still rolling forward before the brake"
-expect "$(value 810 1 speed)" '<' 0 "reversing"
-expect "$(value 1160 1 x)" '<' -130 "reversed back down the ramp"
-expect "$(value 1160 1 y)" '<' -8 "back on the lower level"
-expect "$(value 1160 1 pitch)" '>' 0.4 "nose up on the ramp, reversing down it"
+expect "$(least 1 pitch 500 550)" '>' 0.4 "nose up climbing the ramp"
+expect "$(value 580 1 y)" == 0.200000003 "at the top kart 1 drives on the field's level"
+expect "$(value 580 1 x)" '>' -110 "past the ramp posts"
+expect "$(value 620 1 speed)" '>' 0 "still rolling forward under the brake"
+expect "$(value 660 1 speed)" '<' 0 "reversing"
+expect "$(least 1 pitch 820 920)" '>' 0.4 "nose up on the ramp, reversing down it"
+expect "$(value 991 1 x)" '<' -140 "reversed back down the ramp"
+expect "$(value 991 1 y)" == -10 "back on the lower level"

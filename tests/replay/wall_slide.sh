@@ -5,11 +5,11 @@ source "$(dirname "$0")/lib.sh"
 script wall_slide
 countdown
 frames 30 wa
-frames 150 w
+frames 200 w
 play
 
-low=$(least 1 z 360 431)
-expect "$(most 1 z 360 431)" '<' "$(awk -v z="$low" 'BEGIN { print z + 0.1 }')" "held at the wall's face"
-x_before=$(value 360 1 x)
-expect "$(value 431 1 x)" '>' "$(awk -v x="$x_before" 'BEGIN { print x + 14 }')" "sliding on along the wall"
-expect "$(value 431 1 speed)" '>' 15 "the slide keeps most of the speed"
+low=$(least 1 z 380 481)
+expect "$(most 1 z 380 481)" '<' "$(awk -v z="$low" 'BEGIN { print z + 0.1 }')" "held at the wall's face"
+x_before=$(value 380 1 x)
+expect "$(value 481 1 x)" '>' "$(awk -v x="$x_before" 'BEGIN { print x + 12 }')" "sliding on along the wall"
+expect "$(least 1 speed 380 481)" '>' 7 "the slide keeps the kart going"

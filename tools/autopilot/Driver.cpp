@@ -2,7 +2,9 @@
 
 #include "Flat.h"
 
+#include "app/FrameLoop.h"
 #include "sim/Kart.h"
+#include "sim/KartSteering.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,13 +13,6 @@
 
 namespace {
 
-// The kart's own steering rules, per frame: a key steps the turn rate by
-// STEER_STEP (first zeroing a turn the other way); every update then eases it
-// back toward 0 by STEER_RETURN a second, clamps it and drops it near 0.
-constexpr float STEER_STEP = 0.2f;
-constexpr float STEER_RETURN = 5;
-constexpr float MAX_TURN_RATE = 1.5f;
-constexpr float TURN_DEAD_ZONE = 0.05f;
 constexpr int ABILITY_FRAMES = 4000;
 // A kart whose wheels all leave the ground drops fallTime² / 2 an update,
 // T³ / (6 dt) over T seconds. Off the top of a corner ramp (20 long, 10
@@ -112,52 +107,53 @@ float wantedTurnRate(float error, float speed) {
 
 } // namespace
 
-float turnRateAfter(float t, int direction, float dt) {
-    if (direction > 0) {
-        if (t > 0)
-            t = 0;
-        t -= STEER_STEP;
-    } else if (direction < 0) {
-        if (t < 0)
-            t = 0;
-        t += STEER_STEP;
-    }
-    if (t > 0)
-        t -= STEER_RETURN * dt;
-    else if (t < 0)
-        t += STEER_RETURN * dt;
-    t = std::clamp(t, -MAX_TURN_RATE, MAX_TURN_RATE);
-    return std::fabs(t) < TURN_DEAD_ZONE ? 0 : t;
+float turnRateAfter(float t, int direction, int ticks) {
+    for (int i = 0; i < ticks; ++i)
+        t = easedTurnRate(steeredTurnRate(t, direction), MAX_TURN_RATE, TICK_SECONDS);
+    return t;
 }
 
-float glideSpeed(float longestFrame) {
-    return std::cbrt(GLIDE / longestFrame);
+int ticksIn(float dt) {
+    return std::max(1, static_cast<int>(std::lround(dt / TICK_SECONDS)));
+}
+
+float glideSpeed() {
+    return std::cbrt(GLIDE / TICK_SECONDS);
 }
 
 float steadyTurnRate(float shortestFrame, float longestFrame) {
     // Hard over, key by key, through frames spread evenly over the range
-    // (a fixed generator: the same answer everywhere).
+    // (a fixed generator: the same answer everywhere), each frame's keys
+    // held for the ticks the game's loop gives it.
     uint32_t state = 12345;
     float t = 0, turned = 0, time = 0;
+    int backlog = 0;
     for (int i = 0; i < ABILITY_FRAMES; ++i) {
         state = state * 1664525u + 1013904223u;
         const float share = static_cast<float>(state >> 8) / 16777216.0f;
         const float dt = shortestFrame + (longestFrame - shortestFrame) * share;
-        float best = turnRateAfter(t, 0, dt);
+        backlog = std::min(backlog + static_cast<int>(std::lround(dt * 1000)), BACKLOG_LIMIT_MS);
+        const int ticks = backlog / TICK_MS;
+        backlog -= ticks * TICK_MS;
+        int key = 0;
         for (int direction : {1, -1})
-            best = std::min(best, turnRateAfter(t, direction, dt));
-        t = best;
-        turned -= t * dt;
-        time += dt;
+            if (turnRateAfter(t, direction, ticks) < turnRateAfter(t, key, ticks))
+                key = direction;
+        for (int tick = 0; tick < ticks; ++tick) {
+            t = turnRateAfter(t, key, 1);
+            turned -= t * TICK_SECONDS;
+        }
+        time += static_cast<float>(ticks) * TICK_SECONDS;
     }
-    return turned / time;
+    return time > 0 ? turned / time : 0;
 }
 
 int steerToward(float turnRate, float wantedRate, float dt) {
+    const int ticks = ticksIn(dt);
     int best = 0;
-    float bestMiss = std::fabs(turnRateAfter(turnRate, 0, dt) - wantedRate);
+    float bestMiss = std::fabs(turnRateAfter(turnRate, 0, ticks) - wantedRate);
     for (int direction : {1, -1}) {
-        const float miss = std::fabs(turnRateAfter(turnRate, direction, dt) - wantedRate);
+        const float miss = std::fabs(turnRateAfter(turnRate, direction, ticks) - wantedRate);
         if (miss < bestMiss) {
             best = direction;
             bestMiss = miss;

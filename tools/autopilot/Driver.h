@@ -75,19 +75,19 @@ struct Driver {
 };
 
 // The speed at which a kart driven off the top of a corner ramp flies past
-// its foot still high enough to be on the field's level, with frames up to
-// longestFrame seconds.
-float glideSpeed(float longestFrame);
+// its foot still high enough to be on the field's level.
+float glideSpeed();
 
 // The steady turn rate hard steering keeps up with frames from shortest
-// to longest seconds: the kart's steering key acts per frame and its
-// return to straight per second, so long frames weaken it, and beyond
-// 0.05 s a frame turns a held key's way round.
+// to longest seconds, each frame's keys held through the ticks it gives.
 float steadyTurnRate(float shortestFrame, float longestFrame);
 
-// A kart's turn rate after a frame of dt seconds that started at t with
-// the steering key direction (-1, 0 or +1) held, on the ground.
-float turnRateAfter(float t, int direction, float dt);
+// A kart's turn rate after `ticks` ticks on the ground that started at t
+// with the steering key direction (-1, 0 or +1) held, by the kart's rules.
+float turnRateAfter(float t, int direction, int ticks);
+
+// The ticks a frame of dt seconds gives, about, and at least one.
+int ticksIn(float dt);
 
 // The steering key (-1, 0 or +1) whose effect on a kart's turn rate over a
 // frame of dt comes nearest the wanted rate, as the kart's own rules give it.

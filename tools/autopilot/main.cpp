@@ -28,10 +28,10 @@
 //
 // Routes come from a grid over both levels of the arena (NavGrid.h); the
 // driving keeps to them and gets itself unstuck (Driver.h); what each kart
-// goes for in each match is in Tactics.h. Frames of 30 to 50 ms leave a
-// kart's steering keys without effect, so at such fixed frame times no
-// match can be won; ranges that include shorter frames steer, slowly.
+// goes for in each match is in Tactics.h. Each frame runs through the
+// game's own fixed-tick loop, its keys held through the frame's ticks.
 
+#include "ReplayScript.h"
 #include "Tactics.h"
 
 #include "app/FrameLoop.h"
@@ -302,7 +302,7 @@ int main(int argc, char** argv) {
                                : std::strtof(options.fixedFrame.c_str(), nullptr);
     const float longest = options.longestFrame > 0 ? options.longestFrame : shortest;
     tactics->turnRate = TURN_MARGIN * steadyTurnRate(shortest, longest);
-    tactics->downhillSpeed = GLIDE_MARGIN * glideSpeed(longest);
+    tactics->downhillSpeed = GLIDE_MARGIN * glideSpeed();
     tactics->startMatch(world);
 
     std::printf("# vorlane-autopilot:");
@@ -313,6 +313,8 @@ int main(int argc, char** argv) {
     Match match{options, *tactics};
     match.chosen = options.match == GAME_RACE && !options.restart;
     FrameClock clock{options.seed, options};
+    FrameLoop loop;
+    loop.restart(world);
     std::string held;
     double played = 0;
     long frames = 0;
@@ -325,10 +327,11 @@ int main(int argc, char** argv) {
         held = keys;
         const bool choosing = world.awaitingModeSelection;
         if (choosing && chooseMode(world)) {
+            loop.restart(world);
             tactics->startMatch(world);
             match.chosen = world.gameMode == options.match;
         } else if (!choosing) {
-            playFrame(world, dt);
+            loop.advance(world, frameMilliseconds(frameText));
         }
         std::printf("%s %s\n", frameText.c_str(), keys.empty() ? "-" : keys.c_str());
         if (choosing && match.chosen)

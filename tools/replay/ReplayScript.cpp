@@ -4,6 +4,7 @@
 #include "app/Input.h"
 #include "app/World.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -71,6 +72,7 @@ bool parseReplayScript(const std::string& text, ReplayScript* script, std::strin
             continue;
         }
         ReplayFrame frame;
+        frame.ms = frameMilliseconds(fields[0]);
         if (!parseFrameTime(fields[0], &frame.dt))
             return fail(error, lineNumber, "\"" + fields[0] + "\" is not a frame time in seconds");
         if (frame.dt < 0 || frame.dt > LONGEST_FRAME)
@@ -91,7 +93,7 @@ bool parseReplayScript(const std::string& text, ReplayScript* script, std::strin
     return true;
 }
 
-bool playScriptFrame(World& world, const ReplayFrame& frame, std::string& held) {
+bool ScriptPlayer::play(World& world, const ReplayFrame& frame) {
     for (char key : held)
         if (frame.keys.find(key) == std::string::npos)
             keyUp(world, static_cast<unsigned char>(key));
@@ -100,9 +102,62 @@ bool playScriptFrame(World& world, const ReplayFrame& frame, std::string& held) 
             keyDown(world, static_cast<unsigned char>(key));
     held = frame.keys;
     if (world.awaitingModeSelection) {
-        chooseMode(world);
+        // As in the game, the choosing frame's own time is not played.
+        if (chooseMode(world))
+            loop.restart(world);
         return false;
     }
-    playFrame(world, frame.dt);
+    if (frameStep)
+        playFrame(world, frame.dt);
+    else
+        loop.advance(world, frame.ms);
     return true;
+}
+
+int32_t frameMilliseconds(const std::string& seconds) {
+    // Decimal digits, a point and an exponent are read exactly, so 0.0165
+    // is 16.5 ms and rounds up, as a binary float of it would not.
+    size_t i = 0;
+    if (i < seconds.size() && (seconds[i] == '+' || seconds[i] == '-'))
+        ++i;
+    std::string digits;
+    long long point = -1; // digits before the decimal point
+    for (; i < seconds.size(); ++i) {
+        const char c = seconds[i];
+        if (c >= '0' && c <= '9')
+            digits += c;
+        else if (c == '.' && point < 0)
+            point = static_cast<long long>(digits.size());
+        else
+            break;
+    }
+    if (point < 0)
+        point = static_cast<long long>(digits.size());
+    long long exponent = 0;
+    bool plain = !digits.empty();
+    if (plain && i < seconds.size() && (seconds[i] == 'e' || seconds[i] == 'E')) {
+        ++i;
+        const bool negative = i < seconds.size() && seconds[i] == '-';
+        if (i < seconds.size() && (seconds[i] == '+' || seconds[i] == '-'))
+            ++i;
+        plain = i < seconds.size();
+        for (; i < seconds.size() && seconds[i] >= '0' && seconds[i] <= '9'; ++i)
+            exponent = std::min(exponent * 10 + (seconds[i] - '0'), 100000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    if (!plain || i != seconds.size()) {
+        // Any other form strtof takes (hexadecimal, say): through a double.
+        const double ms = std::strtod(seconds.c_str(), nullptr) * 1000;
+        return static_cast<int32_t>(std::llround(std::fmin(std::fmax(ms, -2e9), 2e9)));
+    }
+    // The milliseconds' whole part is the first `whole` digits.
+    const long long whole = point + exponent + 3;
+    long long ms = 0;
+    for (long long d = 0; d < whole && ms < 10000000000LL; ++d)
+        ms = ms * 10 + (d < static_cast<long long>(digits.size()) ? digits[d] - '0' : 0);
+    if (whole >= 0 && whole < static_cast<long long>(digits.size()) && digits[whole] >= '5')
+        ++ms;
+    ms = std::min(ms, 2000000000LL);
+    return static_cast<int32_t>(seconds[0] == '-' ? -ms : ms);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "app/FrameLoop.h"
+
+#include <cstdint>
 #include <string>
 #include <vector>
 
 // One frame of a replay: how long it lasted and the keys held through it,
 // in the order they were typed.
 struct ReplayFrame {
-    float dt = 0;
+    float dt = 0;   // seconds, as written
+    int32_t ms = 0; // the same in whole milliseconds, halves away from zero
     std::string keys;
 };
 
@@ -23,12 +27,23 @@ struct ReplayScript {
 
 struct World;
 
-// One frame of a script played as the game plays it: keys released since the
+// Plays a script's frames as the game plays its own: keys released since the
 // previous frame go up (in that frame's order), newly held keys go down (in
 // this frame's order), then the mode choice while waiting for one, else a
-// frame of play. held carries the keys from frame to frame. Returns true
-// for a frame of play, false for a mode-choice frame.
-bool playScriptFrame(World& world, const ReplayFrame& frame, std::string& held);
+// frame of play: its milliseconds through the game's fixed-tick loop or,
+// stepping frame by frame, one World step of the frame's own length.
+struct ScriptPlayer {
+    bool frameStep = false;
+    FrameLoop loop;
+    std::string held; // the keys down after the last frame
+
+    // True for a frame of play, false for a mode-choice frame.
+    bool play(World& world, const ReplayFrame& frame);
+};
+
+// A frame time written in seconds, in whole milliseconds rounded to the
+// nearest, halves away from zero, from its decimal digits as written.
+int32_t frameMilliseconds(const std::string& seconds);
 
 // Reads a whole script. On a malformed line returns false with
 // "line N: what is wrong" in *error, and leaves nothing half-read to run.

@@ -2,7 +2,12 @@
 // frame times and held keys, and prints a trace of both karts, one CSV row
 // per kart per frame. The same script gives the same trace every time.
 //
-//   vorlane-replay [SCRIPT]     reads standard input without SCRIPT
+//   vorlane-replay [--frame-step] [SCRIPT]     reads standard input without SCRIPT
+//
+// Each frame's time goes through the game's own loop, whole milliseconds
+// spent in ticks of 10 ms, and the rows show the World after the frame's
+// ticks. --frame-step instead runs one World step of the frame's own length
+// per frame, to try a rule at any step.
 //
 // Exit status 0, or 2 for a script that cannot be read or run (the reason
 // on standard error, nothing on standard output).
@@ -31,20 +36,43 @@ const char HEADER[] = "frame,kart,x,y,z,heading,speed,pitch,roll,turnRate,slide,
                       "airborne,checkpoint,finished,tagClock,isIt,goals,countdownActive,matchClock,"
                       "showP1Wins,showP2Wins,ballX,ballZ\n";
 
-bool readScript(int argc, char** argv, std::string* text, std::string* error) {
-    if (argc < 2) {
+struct Options {
+    bool frameStep = false;
+    const char* path = nullptr; // standard input without one
+};
+
+bool parseOptions(int argc, char** argv, Options* options, std::string* error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--frame-step") {
+            options->frameStep = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            *error = "unknown option " + arg + " (usage: vorlane-replay [--frame-step] [SCRIPT])";
+            return false;
+        } else if (options->path != nullptr) {
+            *error = "one script at a time (usage: vorlane-replay [--frame-step] [SCRIPT])";
+            return false;
+        } else {
+            options->path = argv[i];
+        }
+    }
+    return true;
+}
+
+bool readScript(const char* path, std::string* text, std::string* error) {
+    if (path == nullptr) {
         *text = std::string(std::istreambuf_iterator<char>(std::cin), {});
         return true;
     }
-    std::ifstream file(argv[1], std::ios::binary);
+    std::ifstream file(path, std::ios::binary);
     if (!file) {
-        *error = std::string("cannot open \"") + argv[1] + "\": " + std::strerror(errno);
+        *error = std::string("cannot open \"") + path + "\": " + std::strerror(errno);
         return false;
     }
     std::ostringstream all;
     all << file.rdbuf();
     if (file.bad()) {
-        *error = std::string("cannot read \"") + argv[1] + "\"";
+        *error = std::string("cannot read \"") + path + "\"";
         return false;
     }
     *text = all.str();
@@ -96,7 +124,8 @@ void printRow(size_t frame, int k) {
 int main(int argc, char** argv) {
     std::string text, error;
     ReplayScript script;
-    if (!readScript(argc, argv, &text, &error)) {
+    Options options;
+    if (!parseOptions(argc, argv, &options, &error) || !readScript(options.path, &text, &error)) {
         std::fprintf(stderr, "vorlane-replay: %s\n", error.c_str());
         return 2;
     }
@@ -110,10 +139,12 @@ int main(int argc, char** argv) {
     std::srand(script.seed);
     world.setUp();
 
+    ScriptPlayer player;
+    player.frameStep = options.frameStep;
+    player.loop.restart(world);
     std::fputs(HEADER, stdout);
-    std::string held;
     for (size_t i = 0; i < script.frames.size(); ++i) {
-        playScriptFrame(world, script.frames[i], held);
+        player.play(world, script.frames[i]);
         printRow(i + 1, 0);
         printRow(i + 1, 1);
     }

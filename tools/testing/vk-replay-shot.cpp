@@ -58,21 +58,22 @@ bool save(size_t frame) {
 // context is current.
 void play() {
     int status = 0;
-    std::string held;
+    ScriptPlayer player;
+    player.loop.restart(world);
+    DrawnMotion drawn;
     const size_t last = *wanted.rbegin();
     for (size_t i = 0; i < script.frames.size() && i < last; ++i) {
-        const float dt = script.frames[i].dt;
         // A mode-choice frame draws nothing, as in the game.
-        if (!playScriptFrame(world, script.frames[i], held))
+        if (!player.play(world, script.frames[i]))
             continue;
+        // The game shows a frame's own length in milliseconds.
+        player.loop.poseForDrawing(world, static_cast<float>(script.frames[i].ms) / 1000, &drawn);
         if (wanted.count(i + 1) != 0) {
-            drawFrame(world, dt);
+            drawFrame(world, drawn);
             if (!save(i + 1))
                 status = 1;
         } else {
             prepareHud(world);
-            for (Camera& camera : world.cameras)
-                camera.position = aimCamera(camera.position, camera.mode, *camera.kart, dt).tracked;
         }
     }
     std::exit(status);

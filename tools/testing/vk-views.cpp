@@ -11,6 +11,7 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
+#include "app/TickBlend.h"
 #include "app/World.h"
 #include "app/shell/StartUp.h"
 #include "render/ScenePass.h"
@@ -59,7 +60,9 @@ void render(const View& view) {
     world.cameras[0].position = view.eye;
     gluLookAt(view.eye.x, view.eye.y, view.eye.z, view.centre.x, view.centre.y, view.centre.z, 0, 1,
               0);
-    drawScene(world, 1);
+    DrawnMotion still;
+    blendMotion(world, TickPoses{}, 1, &still);
+    drawScene(world, still, 1);
     glFinish();
 }
 

@@ -31,18 +31,49 @@ TEST_F(FrameLoopTest, SetUpStartsATwoPlayerRaceWithItsCountdown) {
     EXPECT_FALSE(world.awaitingModeSelection);
 }
 
-TEST_F(FrameLoopTest, TheFirstFrameCountsFromClockZero) {
+TEST_F(FrameLoopTest, TheFirstFrameCountsFromClockZeroButAStallIsNotMadeUp) {
+    // Loading took 1.5 s: only the quarter second the loop owns up to runs.
     FrameLoop::Step step = loop.simulate(world, 1500);
     EXPECT_TRUE(step.simulated);
     EXPECT_FLOAT_EQ(step.dt, 1.5f);
-    EXPECT_FLOAT_EQ(world.matchStatus.countdownTime, 3.5f);
+    EXPECT_EQ(step.ticks, 25);
+    EXPECT_EQ(loop.backlog, 0);
+    EXPECT_NEAR(world.matchStatus.countdownTime, 4.75f, 1e-4f);
 }
 
-TEST_F(FrameLoopTest, AZeroLengthFrameStillSimulates) {
-    loop.simulate(world, 40);
-    FrameLoop::Step step = loop.simulate(world, 40);
+TEST_F(FrameLoopTest, TheBacklogIsSpentInWholeTicks) {
+    int32_t now = 0;
+    loop.simulate(world, now);
+    // A 0 ms frame runs nothing, yet is a frame of play that draws.
+    FrameLoop::Step step = loop.simulate(world, now);
     EXPECT_TRUE(step.simulated);
     EXPECT_EQ(step.dt, 0.0f);
+    EXPECT_EQ(step.ticks, 0);
+    // 25 ms: two ticks, 5 ms carried over into the next frame.
+    step = loop.simulate(world, now += 25);
+    EXPECT_EQ(step.ticks, 2);
+    EXPECT_EQ(loop.backlog, 5);
+    EXPECT_FLOAT_EQ(loop.tickShare(), 0.5f);
+    step = loop.simulate(world, now += 7);
+    EXPECT_EQ(step.ticks, 1);
+    EXPECT_EQ(loop.backlog, 2);
+    // A stall of 4 s: 25 ticks, then on from where the game was.
+    step = loop.simulate(world, now += 4000);
+    EXPECT_EQ(step.ticks, 25);
+    EXPECT_EQ(loop.backlog, 0);
+    EXPECT_NEAR(world.matchStatus.countdownTime, 5 - 0.28f, 1e-4f);
+}
+
+TEST_F(FrameLoopTest, ATickThatLeavesForTheModeChoiceEndsTheFrame) {
+    int32_t now = runPastCountdown(0);
+    const float clock = world.matchStatus.matchClock;
+    keyDown(world, '0');
+    FrameLoop::Step step = loop.simulate(world, now += 95);
+    EXPECT_TRUE(step.simulated); // the frozen picture is this frame's
+    EXPECT_EQ(step.ticks, 1);
+    EXPECT_EQ(loop.backlog, 0);
+    EXPECT_TRUE(world.awaitingModeSelection);
+    EXPECT_NEAR(world.matchStatus.matchClock, clock + 0.01f, 1e-5f);
 }
 
 TEST_F(FrameLoopTest, ModeSelectKeyIsIgnoredDuringTheCountdown) {
@@ -85,9 +116,10 @@ TEST_F(FrameLoopTest, ChoosingAModeStartsItsMatchAndResetsTheClock) {
     EXPECT_EQ(world.matchStatus.matchClock, 0);
     // The match start released every key, the chosen one too.
     EXPECT_EQ(keyState[SLOT_CHOOSE_TAG], 0);
-    // The long wait does not land in the next frame's dt.
+    // The long wait does not land in the next frame, nor any backlog.
     FrameLoop::Step next = loop.simulate(world, now + 20);
     EXPECT_FLOAT_EQ(next.dt, 0.02f);
+    EXPECT_EQ(next.ticks, 2);
 }
 
 TEST_F(FrameLoopTest, RaceKeyWinsOverBallKey) {
