@@ -31,6 +31,8 @@ const char VIEW_KEYS[] = "cn123;9";
 
 struct Soak {
     std::unique_ptr<World> world = std::make_unique<World>();
+    FrameLoop loop;
+    DrawnMotion drawn;
     std::mt19937 random;
     std::string held;
     std::string fault;
@@ -39,13 +41,15 @@ struct Soak {
     int recoveredKarts = 0;
     int lostSince[2] = {-1, -1};
 
-    float frameTime() {
+    // Milliseconds on the window system's clock: mostly 1 to 100, now and
+    // then none at all or a stall of a second.
+    int32_t frameTime() {
         const int pick = std::uniform_int_distribution<int>(0, 999)(random);
         if (pick == 0)
             return 0;
         if (pick == 1)
-            return 1;
-        return std::uniform_int_distribution<int>(1, 100)(random) / 1000.0f;
+            return 1000;
+        return std::uniform_int_distribution<int>(1, 100)(random);
     }
 
     void press(char key) {
@@ -79,23 +83,24 @@ struct Soak {
         }
     }
 
-    // One frame as the game runs it; returns the game time it lasted.
+    // One frame as the game runs it, through its tick loop, and posed for
+    // drawing; returns the game time it played.
     float playOneFrame(GameMode mode) {
         const char modeKey = mode == GAME_RACE ? '5' : mode == GAME_TAG ? '6' : '7';
-        const float dt = frameTime();
+        const int32_t ms = frameTime();
         float played = 0;
         if (world->awaitingModeSelection) {
             // Back at the mode choice: the same match again, the key held
             // through the frame that reads it.
             release('0');
             press(modeKey);
-            chooseMode(*world);
+            if (chooseMode(*world))
+                loop.restart(*world);
         } else {
             release(modeKey);
-            playFrame(*world, dt);
-            for (Camera& camera : world->cameras)
-                camera.position = aimCamera(camera.position, camera.mode, *camera.kart, dt).tracked;
-            played = dt;
+            const int ticks = loop.advance(*world, ms);
+            loop.poseForDrawing(*world, static_cast<float>(ms) / 1000, &drawn);
+            played = static_cast<float>(ticks) * TICK_SECONDS;
         }
         // Now and then a player goes back to the mode choice.
         if (std::uniform_int_distribution<int>(0, 19999)(random) == 0)
@@ -182,8 +187,16 @@ struct Soak {
             check("a kart's box", kart.collisionBox.position);
             checkParticles("a kart's exhaust", kart.exhaust);
         }
-        for (const Camera& camera : world->cameras)
+        for (const Camera& camera : world->cameras) {
             check("a camera", camera.position);
+            check("a camera's eye", camera.eye);
+        }
+        for (const Kart& kart : drawn.karts) {
+            check("a drawn kart", kart.position);
+            for (float v : {kart.heading, kart.spinAngle, kart.wheelRoll, kart.bodyPitch})
+                check("a drawn kart's pose", v);
+        }
+        check("the drawn ball", drawn.ball.position);
         for (const ParticleSystem& vent : world->particleSystems)
             checkParticles("a steam vent", vent);
         check("the ball", world->ball.position);
@@ -208,6 +221,7 @@ struct Soak {
         world->setUp();
         world->gameMode = mode;
         world->startMatch();
+        loop.restart(*world);
         double played = 0;
         while (played < SOAK_SECONDS && fault.empty()) {
             mashKeys();
