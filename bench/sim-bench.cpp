@@ -23,11 +23,11 @@ int main(int argc, char** argv) {
     std::srand(1);
     world->setUp();
     while (world->matchStatus.countdownActive)
-        playFrame(*world, 0.02f);
+        playFrame(*world, TICK_SECONDS);
     // Both karts round and round the field's level, throwing all the while.
     keyDown(*world, 'v');
     keyDown(*world, 'b');
-    playFrame(*world, 0.02f);
+    playFrame(*world, TICK_SECONDS);
     keyUp(*world, 'v');
     keyUp(*world, 'b');
     for (char key : {'w', 'a', 'i', 'j', 'r', 'y'})
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
                                      2, 0);
         liveSum += world->projectiles.liveCount;
         const auto start = std::chrono::steady_clock::now();
-        playFrame(*world, 0.016f);
+        playFrame(*world, TICK_SECONDS);
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     std::printf("sim steps %d update_us %.2f coconuts %.1f\n", steps, 1e6 * seconds / steps,

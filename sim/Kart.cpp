@@ -248,20 +248,46 @@ void Kart::poseCollisionBox() {
     collisionBox.length = size.z;
 }
 
+// One physics step, in the order the rules apply.
 void Kart::update(float dt) {
     previousHeading = heading;
     previousX = position.x;
     previousZ = position.z;
-
     if (shotCooldown > 0)
         shotCooldown -= dt;
 
-    // A climb pulls back unless the brake holds the kart; a descent always pulls.
+    pullOnSlopes(dt);
+    limitSpeed(dt);
+    dipBody(dt);
+    bounceBack(dt);
+    spinOut(dt);
+    move(dt);
+    slideAndSmoke(dt);
+    leanIntoTurns();
+
+    bool landed = false;
+    if (allWheelsAirborne()) {
+        if (fall(dt))
+            return; // no steering, no heading, no box pose while flying
+        landed = true;
+    }
+    turnRate = easedTurnRate(turnRate, maxTurnRate, dt);
+    turn(dt);
+    placeWheels();
+    dropWheels(dt);
+    settleChassis(landed);
+    poseCollisionBox();
+}
+
+// A climb pulls back unless the brake holds the kart; a descent always pulls.
+void Kart::pullOnSlopes(float dt) {
     float pull = 0;
     if ((braking == 0 && pitch > FLAT) || pitch < -FLAT)
         pull = SLOPE_PULL * std::sin(-pitch);
     speed += (pull + acceleration) * dt;
+}
 
+void Kart::limitSpeed(float dt) {
     if (speed >= SPEED_CAP)
         speed = SPEED_CAP - 1;
     else if (speed > maxSpeed)
@@ -270,7 +296,10 @@ void Kart::update(float dt) {
         speed = 0;
     else if (speed < minSpeed)
         speed = minSpeed;
+}
 
+// The nose lifts under hard reversing, dips under boost, and levels out.
+void Kart::dipBody(float dt) {
     if (acceleration <= REVERSE && bodyPitch < DIP_LIMIT && speed > 10)
         bodyPitch += DIP_RATE * dt;
     else if (acceleration >= BOOST && bodyPitch > -DIP_LIMIT && speed < 35)
@@ -281,32 +310,41 @@ void Kart::update(float dt) {
         bodyPitch += DIP_RETURN * dt;
     else
         bodyPitch = 0;
+}
 
-    if (bumping) {
-        speed = bumpSpeed;
-        bumpTime += dt;
-        bumpSpeed = BUMP_DECAY * bumpSpeed;
-        if (bumpTime > BUMP_SECONDS) {
-            bumping = false;
-            bumpTime = 0;
-            acceleration = 0;
-            speed = 0;
-        }
+// After a bump the kart rolls back at a speed that fades, for a second.
+void Kart::bounceBack(float dt) {
+    if (!bumping)
+        return;
+    speed = bumpSpeed;
+    bumpTime += dt;
+    bumpSpeed = BUMP_DECAY * bumpSpeed;
+    if (bumpTime > BUMP_SECONDS) {
+        bumping = false;
+        bumpTime = 0;
+        acceleration = 0;
+        speed = 0;
     }
+}
 
-    if (spinning) {
-        spinAngle += spinRate;
-        const float step = SPIN_SLOWING * dt;
-        if (spinRate > step + SPIN_FLOOR)
-            spinRate -= step;
-        if (spinAngle > FULL_TURN) {
-            spinAngle = 0;
-            spinRate = 0.15f;
-            spinning = false;
-        }
-        speed = SPIN_DRAG * speed;
+// A coconut's hit turns the kart once round, slower as it goes, and drags it.
+void Kart::spinOut(float dt) {
+    if (!spinning)
+        return;
+    spinAngle += spinRate;
+    const float step = SPIN_SLOWING * dt;
+    if (spinRate > step + SPIN_FLOOR)
+        spinRate -= step;
+    if (spinAngle > FULL_TURN) {
+        spinAngle = 0;
+        spinRate = 0.15f;
+        spinning = false;
     }
+    speed = SPIN_DRAG * speed;
+}
 
+// Along the heading, tilted by the ground's pitch; the wheels roll with it.
+void Kart::move(float dt) {
     const float sh = std::sin(heading), ch = std::cos(heading);
     const float sp = std::sin(pitch), cp = std::cos(pitch);
     const float sr = std::sin(roll), cr = std::cos(roll);
@@ -322,7 +360,11 @@ void Kart::update(float dt) {
         wheelRoll -= 360;
     else if (wheelRoll < 0)
         wheelRoll += 360;
+}
 
+// A slide held into a hard turn pushes the kart sideways and raises dust;
+// a boost smokes; the exhaust follows the kart.
+void Kart::slideAndSmoke(float dt) {
     slide += static_cast<float>(slideRate) * dt;
     if (-SLIDE_LIMIT * dt < slide && slide < SLIDE_LIMIT * dt)
         slide = 0;
@@ -341,25 +383,19 @@ void Kart::update(float dt) {
         exhaust.setEmitting(false);
     }
     exhaust.emitter = {position.x, position.y - EXHAUST_DROP, position.z};
+}
 
+// Fast through a turn without sliding, the body leans out of it.
+void Kart::leanIntoTurns() {
     if ((turnRate > LEAN_TURN || turnRate < -LEAN_TURN) && -SLIDE_CENTRE < slide &&
         slide < SLIDE_CENTRE && speed > LEAN_SPEED)
         bodyLean = clamp(turnRate * (speed - LEAN_SPEED) / 100, -LEAN_LIMIT, LEAN_LIMIT);
     else
         bodyLean = 0;
+}
 
-    bool landed = false;
-    if (allWheelsAirborne()) {
-        if (fall(dt))
-            return; // no steering, no heading, no box pose while flying
-        landed = true;
-    }
-
-    turnRate = easedTurnRate(turnRate, maxTurnRate, dt);
-
-    turn(dt);
-    placeWheels();
-
+// Wheels off the ground fall on their own; each then meets the ground under it.
+void Kart::dropWheels(float dt) {
     for (int w = 0; w < WHEEL_COUNT; ++w) {
         if (wheelAirborne[w]) {
             wheelFallTime[w] += dt;
@@ -376,7 +412,11 @@ void Kart::update(float dt) {
             wheelFallTime[w] = 0;
         }
     }
+}
 
+// The chassis rides on its wheels: its height, and its pitch and roll from
+// theirs once all four are down (or it has just landed); then the heading.
+void Kart::settleChassis(bool landed) {
     const float w0 = wheelPositions[0].y, w1 = wheelPositions[1].y;
     const float w2 = wheelPositions[2].y, w3 = wheelPositions[3].y;
     const float ground =
@@ -398,6 +438,4 @@ void Kart::update(float dt) {
     heading = std::acos(clamp(forward.z / length3(forward), -1, 1));
     if (forward.x < 0)
         heading = -heading;
-
-    poseCollisionBox();
 }

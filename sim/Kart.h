@@ -124,6 +124,18 @@ struct Kart {
     void resolveContact(int axis, const SceneryObject& box);
 
   private:
+    // The steps of update, in their order.
+    void pullOnSlopes(float dt);
+    void limitSpeed(float dt);
+    void dipBody(float dt);
+    void bounceBack(float dt);
+    void spinOut(float dt);
+    void move(float dt);
+    void slideAndSmoke(float dt);
+    void leanIntoTurns();
+    void dropWheels(float dt);
+    void settleChassis(bool landed);
+
     bool allWheelsAirborne() const;
     // The wheels' places as the kart faces +z.
     void unturnWheels();
