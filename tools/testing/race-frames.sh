@@ -16,5 +16,6 @@ if [ -z "$script" ]; then
     awk '/^[0-9.]+ / && ++n > 260 { $2 = ($2 == "-" ? "ry" : $2 "ry") } { print }' >"$script"
 fi
 frames=$(seq 150 150 2850)
-(cd "$build/data" && LIBGL_ALWAYS_SOFTWARE=1 "$build/tools/vk-replay-shot" "$script" "$out" $frames) >/dev/null
+(cd "$build/data" && LIBGL_ALWAYS_SOFTWARE=1 "$build/tools/vk-replay-shot" "$script" "$out" $frames) \
+  >/dev/null 2>"$out/shot.log" || { cat "$out/shot.log" >&2; exit 1; }
 ls "$out"/frame-*.png | wc -l
