@@ -1,11 +1,8 @@
 #include "app/ArenaLayout.h"
 
 #include "app/World.h"
-#include "assets/TextureSlots.h"
 
 #include <cstdlib>
-
-std::vector<Placement> placements;
 
 namespace {
 
@@ -135,8 +132,8 @@ void layOutOuterCourse(BoxLayer& layer) {
         layer.post(x, 99.5f);
 }
 
-void addPlacement(std::vector<Placement>& list, float x, float z, uint32_t texture) {
-    list.push_back({0, x, z, static_cast<int32_t>(texture)});
+void addPlacement(std::vector<Placement>& list, float x, float z, SpriteLook look) {
+    list.push_back({x, z, look});
 }
 
 } // namespace
@@ -149,16 +146,15 @@ void World::layOutArena() {
 }
 
 void World::placeSceneSprites() {
-    moonSprite.init(160, 10, -160, 60, 60, textureIds[TEX_MOON]);
+    moonSprite.init(160, 10, -160, 60, 60, LOOK_MOON);
     // Palm and lamp are moved to each placement as it is drawn: only their
     // y and size matter here.
-    palmSprite.init(0, 0, 10, 5, 15, textureIds[TEX_PALM]);
-    lampSprite.init(0, 0, 0, 1, 5, textureIds[TEX_LAMP]);
+    palmSprite.init(0, 0, 10, 5, 15, LOOK_PALM);
+    lampSprite.init(0, 0, 0, 1, 5, LOOK_LAMP);
 }
 
-void fillPlacements(std::vector<Placement>& list, const uint32_t* textureIds) {
-    const uint32_t palm = textureIds[TEX_PALM];
-    const uint32_t lamp = textureIds[TEX_LAMP];
+void fillPlacements(std::vector<Placement>& list) {
+    constexpr SpriteLook palm = LOOK_PALM, lamp = LOOK_LAMP;
 
     // Two rows of palms beyond each goal.
     for (int i = 0; i < 6; ++i) {

@@ -21,11 +21,9 @@ void collideWithScenery(Kart& kart, SceneryObject* scenery) {
 
 // Palms and lamps are billboards, not boxes: a kart on the field level that
 // comes within half its length of one's foot bounces off it.
-void collideWithPoles(Kart* karts, const uint32_t* textureIds) {
-    const auto palm = static_cast<int32_t>(textureIds[TEX_PALM]);
-    const auto lamp = static_cast<int32_t>(textureIds[TEX_LAMP]);
+void collideWithPoles(Kart* karts, const std::vector<Placement>& placements) {
     for (const Placement& p : placements) {
-        if (p.texture != palm && p.texture != lamp)
+        if (p.look != LOOK_PALM && p.look != LOOK_LAMP)
             continue;
         for (int k = 0; k < 2; ++k) {
             Kart& kart = karts[k];
@@ -56,5 +54,5 @@ void World::collide() {
         tester.bump();
     }
 
-    collideWithPoles(karts, textureIds);
+    collideWithPoles(karts, placements);
 }

@@ -88,8 +88,7 @@ void fire(World& world, Kart& kart) {
     float sinCos[2];
     sinCosDeg(sinCos, radToDeg(kart.heading));
     world.projectiles.spawn(kart.position.x, kart.position.y, kart.position.z, sinCos[0],
-                            SHOT_CLIMB, sinCos[1], SHOT_LIFE, kart.id,
-                            world.textureIds[TEX_COCONUT]);
+                            SHOT_CLIMB, sinCos[1], SHOT_LIFE, kart.id);
     kart.shotCooldown = SHOT_COOLDOWN;
 }
 

@@ -1,6 +1,6 @@
 #include "app/MatchStatus.h"
 
-void MatchStatus::init(const uint32_t* textureTable, int windowWidth, int windowHeight) {
+void MatchStatus::init(int windowWidth, int windowHeight) {
     showP1Wins = showP2Wins = showHurryUp = showGoal = false;
     showClock = true;
     p1WinsTime = p2WinsTime = hurryUpTime = goalTime = MESSAGE_SECONDS;
@@ -8,7 +8,6 @@ void MatchStatus::init(const uint32_t* textureTable, int windowWidth, int window
     centreX = windowWidth / 2.0f;
     centreY = windowHeight / 2.0f;
     messageTime = MESSAGE_SECONDS;
-    textures = textureTable;
     matchClock = 0;
     tagClockShown1 = tagClockShown2 = 120;
     clockRunning = false;

@@ -20,7 +20,6 @@ struct MatchStatus {
     float centreX = 0;
     float centreY = 0;
     float messageTime = 0;
-    const uint32_t* textures = nullptr;
     float matchClock = 0;
     float tagClockShown1 = 0;
     float tagClockShown2 = 0;
@@ -30,7 +29,7 @@ struct MatchStatus {
     static constexpr float MESSAGE_SECONDS = 2;
 
     // Leaves showTitle and countdownActive as they are.
-    void init(const uint32_t* textureTable, int windowWidth, int windowHeight);
+    void init(int windowWidth, int windowHeight);
     void beginCountdown();
     void resetClock();
     void stopClock();

@@ -2,14 +2,13 @@
 
 #include "app/ArenaLayout.h"
 #include "app/Input.h"
-#include "assets/TextureSlots.h"
 
 #include <cstring>
 
 namespace {
 
 struct CloudBand {
-    TextureSlot texture;
+    SpriteLook look;
     float rate;  // degrees per second
     float angle; // degrees at start
     float y;
@@ -18,9 +17,9 @@ struct CloudBand {
 
 // Each band turns at its own pace so the sky never repeats quite the same.
 constexpr CloudBand CLOUD_BANDS[CLOUD_COUNT] = {
-    {TEX_CLOUD1, 1, 0, 5, 140},
-    {TEX_CLOUD2, 2, 45, 2, 120},
-    {TEX_CLOUD3, 3, 90, 4, 100},
+    {LOOK_CLOUD_1, 1, 0, 5, 140},
+    {LOOK_CLOUD_2, 2, 45, 2, 120},
+    {LOOK_CLOUD_3, 3, 90, 4, 100},
 };
 
 // Both karts line up here for every match that has a start.
@@ -57,25 +56,27 @@ void World::setUp() {
         cameras[i].attach(karts[i]);
     for (int i = 0; i < CLOUD_COUNT; ++i) {
         const CloudBand& band = CLOUD_BANDS[i];
-        clouds[i].init(textureIds[band.texture], band.rate, band.angle, band.y, band.distance);
+        clouds[i].init(band.look, band.rate, band.angle, band.y, band.distance);
     }
     placeSceneSprites();
-    matchStatus.init(textureIds, WINDOW_WIDTH, WINDOW_HEIGHT);
+    matchStatus.init(WINDOW_WIDTH, WINDOW_HEIGHT);
     for (int i = 0; i < STEAM_VENTS; ++i) {
         ParticleSystem& vent = particleSystems[i];
-        vent = ParticleSystem(textureIds[TEX_PARTICLE], WORLD_PARTICLES);
+        vent = ParticleSystem(WORLD_PARTICLES);
         vent.colour[0] = vent.colour[1] = vent.colour[2] = 1;
         vent.emitter = STEAM_VENT_AT[i];
     }
-    fillPlacements(placements, textureIds);
+    // Set up again, the arena is the same arena, not a second one.
+    placements.clear();
+    fillPlacements(placements);
 }
 
 void World::startMatch() {
     // Keys held across a match start count as released.
     std::memset(keyState, 0, sizeof keyState);
 
-    karts[0] = Kart(textureIds, 0);
-    karts[1] = Kart(textureIds, 1);
+    karts[0] = Kart(0);
+    karts[1] = Kart(1);
     karts[0].setColour(0, 30, 110);
     karts[1].setColour(0, 110, 30);
     karts[0].position = {5, 30, 5};

@@ -1,9 +1,7 @@
 #pragma once
 
+#include "app/ArenaLayout.h"
 #include "app/MatchStatus.h"
-#include "assets/Model.h"
-#include "assets/ModelSlots.h"
-#include "assets/TextureSlots.h"
 #include "sim/Ball.h"
 #include "sim/Camera.h"
 #include "sim/CheckpointList.h"
@@ -14,6 +12,7 @@
 #include "sim/Sprite.h"
 
 #include <cstdint>
+#include <vector>
 
 // Match types. 2 is a collect-the-point rule set no key offers.
 using GameMode = int32_t;
@@ -22,7 +21,6 @@ constexpr GameMode GAME_COLLECT = 2;
 constexpr GameMode GAME_TAG = 3;
 constexpr GameMode GAME_BALL = 4;
 
-constexpr int DISPLAY_LIST_SLOTS = 18;
 constexpr int SCENERY_SLOTS = 1024;
 constexpr int CLOUD_COUNT = 3;
 constexpr int STEAM_VENTS = 6;
@@ -45,10 +43,9 @@ struct SkyColours {
 constexpr SkyColours DAY_SKY = {{0.53f, 0.71f, 1.0f}, {0.03f, 0.24f, 0.89f}};
 constexpr SkyColours DUSK_SKY = {{1.0f, 151 / 255.0f, 38 / 255.0f}, {0.7f, 34 / 255.0f, 0.9f}};
 
-// The one record that owns the whole game state. It holds the names of its
-// textures and display lists but makes none: loading and drawing live above
-// it (assets/, render/), so the rules and the simulation build and test
-// without a window.
+// The one record that owns the whole game state. Pictures, models and
+// display lists belong to the renderer: the rules and the simulation build
+// and test without a window.
 struct World {
     Kart karts[2]; // kart 1, kart 2
     SkyColours skyColours = DAY_SKY;
@@ -63,11 +60,9 @@ struct World {
     bool awaitingModeSelection = false;
     int32_t playerCount = 0;
     ParticleSystem particleSystems[STEAM_VENTS];
-    uint32_t textureIds[TEXTURE_SLOTS] = {};
-    uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
-    Model models[MODEL_SLOTS];
     CirclingSprite clouds[CLOUD_COUNT];
     Sprite moonSprite, palmSprite, lampSprite;
+    std::vector<Placement> placements; // every palm and lamp, in set-up order
 
     // One-time set-up after loading; starts a race.
     void setUp();

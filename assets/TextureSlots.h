@@ -1,6 +1,6 @@
 #pragma once
 
-// Slots of World::textureIds. 0 is the one-dimensional shading ramp; 11 and
+// Slots of the renderer's texture table. 0 is the one-dimensional shading ramp; 11 and
 // 12 are never filled.
 enum TextureSlot : int {
     TEX_SHADING_RAMP = 0,

@@ -20,6 +20,7 @@
 #include "app/shell/FrameView.h"
 #include "app/shell/StartUp.h"
 #include "render/CameraView.h"
+#include "render/RenderAssets.h"
 #include "render/SkyBox.h"
 #include "render/Viewport.h"
 #include "support/Diagnostics.h"
@@ -42,6 +43,7 @@ constexpr float GROUND_EXTENT[4] = {-160, 160, -30, 170}; // x from, x to, z fro
 constexpr float FLOOR_REPEATS_PER_UNIT = 172.0f / 212;
 
 World world;
+RenderAssets assets;
 ReplayScript script;
 int frames = 3000;
 int views = 2;
@@ -99,7 +101,7 @@ void drawFloorFrame() {
         const float s = (e[1] - e[0]) * FLOOR_REPEATS_PER_UNIT;
         const float t = (e[3] - e[2]) * FLOOR_REPEATS_PER_UNIT;
         glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, world.textureIds[TEX_FLOOR]);
+        glBindTexture(GL_TEXTURE_2D, assets.textureIds[TEX_FLOOR]);
         glColor3f(1, 1, 1);
         glBegin(GL_QUADS);
         glTexCoord2f(0, 0);
@@ -138,7 +140,7 @@ void run() {
             continue;
         const FrameTime sceneTime = timeFrame([&] {
             player.loop.poseForDrawing(world, dt, &drawn);
-            drawFrame(world, drawn);
+            drawFrame(world, drawn, assets);
         });
         const FrameTime floorTime = timeFrame(drawFloorFrame);
         const FrameTime emptyTime =
@@ -188,7 +190,7 @@ int main(int argc, char** argv) {
     glutCreateWindow("vk-frame-bench");
     diagnosticStream = std::fopen("/dev/null", "w");
     std::srand(script.seed);
-    startUpWorld(world);
+    startUpWorld(world, assets);
     world.playerCount = views;
     glutDisplayFunc(run);
     glutMainLoop();

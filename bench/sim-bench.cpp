@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         // kart takes them out of the air.
         while (world->projectiles.liveCount < PROJECTILE_SLOTS)
             world->projectiles.spawn(300, 50, static_cast<float>(i % 200), 0.3f, 0.5f, 0.1f, 1000,
-                                     2, 0);
+                                     2);
         liveSum += world->projectiles.liveCount;
         const auto start = std::chrono::steady_clock::now();
         playFrame(*world, TICK_SECONDS);

@@ -13,6 +13,7 @@
 #include "app/World.h"
 #include "app/shell/FrameView.h"
 #include "app/shell/StartUp.h"
+#include "render/RenderAssets.h"
 
 #include <GL/freeglut.h>
 #include <chrono>
@@ -26,6 +27,7 @@
 namespace {
 
 World world;
+RenderAssets assets;
 StartUpTimes steps;
 double windowSeconds = 0;
 double processStartSeconds = 0; // on CLOCK_BOOTTIME's scale
@@ -57,7 +59,7 @@ void firstFrame() {
     loop.restart(world);
     DrawnMotion drawn;
     loop.poseForDrawing(world, 0.016f, &drawn);
-    drawFrame(world, drawn);
+    drawFrame(world, drawn, assets);
     glutSwapBuffers();
     glFinish();
     const double frame =
@@ -82,7 +84,7 @@ int main(int argc, char** argv) {
     glutCreateWindow("vk-startup-bench");
     windowSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::srand(1);
-    startUpWorld(world, &steps);
+    startUpWorld(world, assets, &steps);
     glutDisplayFunc(firstFrame);
     glutMainLoop();
     return 0;

@@ -3,6 +3,7 @@
 #include "app/TickBlend.h"
 #include "app/World.h"
 #include "render/ListSlots.h"
+#include "render/RenderAssets.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -23,7 +24,7 @@ void setGuideColour(int kart) {
 
 // Hovers ahead of and above the kart, turned toward the target. A target at
 // the kart's own position has no direction: no arrow.
-void drawGuideArrow(const World& world, const Kart& kart, float tx, float ty, float tz) {
+void drawGuideArrow(const RenderAssets& assets, const Kart& kart, float tx, float ty, float tz) {
     const Vec3 delta{tx - kart.position.x, ty - kart.position.y, tz - kart.position.z};
     const float length = length3(delta);
     if (!(length > 0))
@@ -40,7 +41,7 @@ void drawGuideArrow(const World& world, const Kart& kart, float tx, float ty, fl
                  kart.position.z + ARROW_AHEAD * std::cos(h));
     glRotated(tilt / ARROW_PI * 180, 1, 0, 0);
     glRotated(turn / ARROW_PI * 180, 0, 1, 0);
-    glCallList(world.displayLists[LIST_ARROW]);
+    glCallList(assets.displayLists[LIST_ARROW]);
     glPopMatrix();
 }
 
@@ -92,61 +93,61 @@ void drawBall(const Ball& ball) {
     glDisable(GL_LIGHT0);
 }
 
-void raceGuides(const World& world, const DrawnMotion& drawn) {
+void raceGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
     for (int k = 0; k < 2; ++k) {
         const Kart& kart = drawn.karts[k];
         if (kart.checkpoints.isFinished())
             continue;
         const Checkpoint& next = kart.checkpoints.current();
         setGuideColour(k);
-        drawGuideArrow(world, kart, next.x, next.y, next.z);
+        drawGuideArrow(assets, kart, next.x, next.y, next.z);
         drawMarker(next);
     }
 }
 
-void collectGuides(const World& world, const DrawnMotion& drawn) {
+void collectGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
     if (world.goalList.isFinished())
         return;
     const Checkpoint& next = world.goalList.current();
     for (int k = 0; k < 2; ++k) {
         setGuideColour(k);
-        drawGuideArrow(world, drawn.karts[k], next.x, next.y, next.z);
+        drawGuideArrow(assets, drawn.karts[k], next.x, next.y, next.z);
         drawMarker(next);
     }
 }
 
-void tagGuides(const World& world, const DrawnMotion& drawn) {
+void tagGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
     for (int k = 0; k < 2; ++k) {
         const Vec3& other = drawn.karts[1 - k].position;
         setGuideColour(k);
-        drawGuideArrow(world, drawn.karts[k], other.x, other.y, other.z);
+        drawGuideArrow(assets, drawn.karts[k], other.x, other.y, other.z);
     }
 }
 
-void ballGuides(const World& world, const DrawnMotion& drawn) {
+void ballGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
     drawBall(drawn.ball);
     for (int k = 0; k < 2; ++k) {
         const Vec3& goal = GOAL_POINTS[k];
         setGuideColour(k);
-        drawGuideArrow(world, drawn.karts[k], goal.x, goal.y, goal.z);
+        drawGuideArrow(assets, drawn.karts[k], goal.x, goal.y, goal.z);
     }
 }
 
 } // namespace
 
-void drawGuides(const World& world, const DrawnMotion& drawn) {
+void drawGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
     switch (world.gameMode) {
     case GAME_RACE:
-        raceGuides(world, drawn);
+        raceGuides(world, drawn, assets);
         break;
     case GAME_COLLECT:
-        collectGuides(world, drawn);
+        collectGuides(world, drawn, assets);
         break;
     case GAME_TAG:
-        tagGuides(world, drawn);
+        tagGuides(world, drawn, assets);
         break;
     case GAME_BALL:
-        ballGuides(world, drawn);
+        ballGuides(world, drawn, assets);
         break;
     default:
         break;

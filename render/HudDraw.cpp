@@ -2,6 +2,7 @@
 
 #include "app/Hud.h"
 #include "app/World.h"
+#include "render/RenderAssets.h"
 #include "render/Viewport.h"
 
 #include <GL/gl.h>
@@ -33,8 +34,8 @@ void quad(float left, float top, float right, float bottom, float s0 = 0, float 
     glEnd();
 }
 
-void image(const World& world, TextureSlot slot, OverlayRect r) {
-    glBindTexture(GL_TEXTURE_2D, world.textureIds[slot]);
+void image(const RenderAssets& assets, TextureSlot slot, OverlayRect r) {
+    glBindTexture(GL_TEXTURE_2D, assets.textureIds[slot]);
     quad(r.left, r.top, r.right, r.bottom);
 }
 
@@ -44,9 +45,9 @@ void drawDigit(int n, float x, float y) {
     quad(x, y, x + DIGIT_WIDTH, y + DIGIT_HEIGHT, (n - 1) / 10.0f, 0, n / 10.0f, 1);
 }
 
-void drawClockValue(const World& world, float value, float y) {
+void drawClockValue(const RenderAssets& assets, float value, float y) {
     const ClockDigits d = clockDigits(value);
-    glBindTexture(GL_TEXTURE_2D, world.textureIds[TEX_MSG_NUMBERS]);
+    glBindTexture(GL_TEXTURE_2D, assets.textureIds[TEX_MSG_NUMBERS]);
     drawDigit(d.hundreds, 111, y);
     drawDigit(d.tens, 148, y);
     drawDigit(d.units, 185, y);
@@ -55,38 +56,38 @@ void drawClockValue(const World& world, float value, float y) {
     drawDigit(d.tenths, 222, y);
 }
 
-void drawMessages(const World& world) {
+void drawMessages(const World& world, const RenderAssets& assets) {
     const MatchStatus& status = world.matchStatus;
     if (status.showClock)
-        drawClockValue(world, status.matchClock, MATCH_CLOCK_TOP);
+        drawClockValue(assets, status.matchClock, MATCH_CLOCK_TOP);
     const OverlayRect message = centredMessage(world, MESSAGE_WIDTH, MESSAGE_HEIGHT);
     if (status.showP1Wins)
-        image(world, TEX_MSG_P1_WINS, message);
+        image(assets, TEX_MSG_P1_WINS, message);
     if (status.showP2Wins)
-        image(world, TEX_MSG_P2_WINS, message);
+        image(assets, TEX_MSG_P2_WINS, message);
     if (status.showHurryUp)
-        image(world, TEX_MSG_HURRY_UP, message);
+        image(assets, TEX_MSG_HURRY_UP, message);
     if (status.showGoal)
-        image(world, TEX_MSG_GOAL, message);
+        image(assets, TEX_MSG_GOAL, message);
     if (status.showTitle)
-        image(world, TEX_MSG_TITLE, centredMessage(world, TITLE_WIDTH, TITLE_HEIGHT));
+        image(assets, TEX_MSG_TITLE, centredMessage(world, TITLE_WIDTH, TITLE_HEIGHT));
     if (status.countdownActive) {
         const TextureSlot stage = status.countdownTime > 3   ? TEX_MSG_READY
                                   : status.countdownTime > 1 ? TEX_MSG_SET
                                                              : TEX_MSG_GO;
-        image(world, stage, message);
+        image(assets, stage, message);
     }
 }
 
 // A needle turned about its pivot, which sits at (pivotX, pivotY) in the
 // needle image of the given size.
-void needle(const World& world, const Kart& kart, float x, float y, float pivotX, float pivotY,
-            float width, float height) {
+void needle(const RenderAssets& assets, const Kart& kart, float x, float y, float pivotX,
+            float pivotY, float width, float height) {
     glPushMatrix();
     glTranslatef(x, y, NEEDLE_DEPTH);
     glRotatef(speedometerAngle(kart), 0, 0, 1);
     glTranslatef(-pivotX, -pivotY, 0);
-    glBindTexture(GL_TEXTURE_2D, world.textureIds[TEX_NEEDLE]);
+    glBindTexture(GL_TEXTURE_2D, assets.textureIds[TEX_NEEDLE]);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 1);
     glVertex3f(0, 0, 0);
@@ -100,27 +101,27 @@ void needle(const World& world, const Kart& kart, float x, float y, float pivotX
     glPopMatrix();
 }
 
-void drawOnePlayer(const World& world) {
-    drawMessages(world);
-    image(world, TEX_ODOMETER, {920, 658, 1280, 960});
-    needle(world, world.karts[0], 1120, 860, 180, 10, 230, 22);
+void drawOnePlayer(const World& world, const RenderAssets& assets) {
+    drawMessages(world, assets);
+    image(assets, TEX_ODOMETER, {920, 658, 1280, 960});
+    needle(assets, world.karts[0], 1120, 860, 180, 10, 230, 22);
 }
 
-void drawTwoPlayers(const World& world) {
+void drawTwoPlayers(const World& world, const RenderAssets& assets) {
     if (world.gameMode == GAME_TAG) {
-        drawClockValue(world, world.matchStatus.tagClockShown1, TAG_CLOCK_TOP[0]);
-        drawClockValue(world, world.matchStatus.tagClockShown2, TAG_CLOCK_TOP[1]);
+        drawClockValue(assets, world.matchStatus.tagClockShown1, TAG_CLOCK_TOP[0]);
+        drawClockValue(assets, world.matchStatus.tagClockShown2, TAG_CLOCK_TOP[1]);
     }
-    drawMessages(world);
-    image(world, TEX_ODOMETER, {1100, 330, 1280, 480});
-    image(world, TEX_ODOMETER, {1100, 810, 1280, 960});
-    needle(world, world.karts[0], 1210, 425, 70, 0, 114, 10);
-    needle(world, world.karts[1], 1210, 905, 70, 0, 114, 10);
+    drawMessages(world, assets);
+    image(assets, TEX_ODOMETER, {1100, 330, 1280, 480});
+    image(assets, TEX_ODOMETER, {1100, 810, 1280, 960});
+    needle(assets, world.karts[0], 1210, 425, 70, 0, 114, 10);
+    needle(assets, world.karts[1], 1210, 905, 70, 0, 114, 10);
 }
 
 } // namespace
 
-void drawHud(const World& world) {
+void drawHud(const World& world, const RenderAssets& assets) {
     setLogicalViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -137,9 +138,9 @@ void drawHud(const World& world) {
     glEnable(GL_ALPHA_TEST);
     glEnable(GL_TEXTURE_2D);
     if (world.playerCount == 1)
-        drawOnePlayer(world);
+        drawOnePlayer(world, assets);
     else
-        drawTwoPlayers(world);
+        drawTwoPlayers(world, assets);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
 

@@ -9,9 +9,6 @@
 
 namespace {
 
-// Both karts share it, and a match start keeps it: nothing to leak.
-uint32_t sharedWheelList = 0;
-
 constexpr double SHADOW_MARGIN = 0.5; // beyond the kart on every side
 constexpr double SHADOW_LIFT = 0.07;  // above the ground, clear of it in depth
 constexpr double BODY_LIFT = 0.05;
@@ -43,14 +40,14 @@ void drawDecal(uint32_t texture, const double (&corners)[4][3]) {
 
 // Each corner lies on the ground under the nearest wheel, so the shadow bends
 // over a kerb or a ramp's edge.
-void drawShadow(const Kart& kart) {
+void drawShadow(const Kart& kart, uint32_t texture) {
     const double x = kart.halfSize.x + SHADOW_MARGIN, z = kart.halfSize.z + SHADOW_MARGIN;
     const float* ground = kart.groundHeight;
     glColor4f(1, 1, 1, 1);
-    drawDecal(kart.shadowTexture, {{x, ground[WHEEL_FRONT_RIGHT] + SHADOW_LIFT, z},
-                                   {x, ground[WHEEL_REAR_RIGHT] + SHADOW_LIFT, -z},
-                                   {-x, ground[WHEEL_REAR_LEFT] + SHADOW_LIFT, -z},
-                                   {-x, ground[WHEEL_FRONT_LEFT] + SHADOW_LIFT, z}});
+    drawDecal(texture, {{x, ground[WHEEL_FRONT_RIGHT] + SHADOW_LIFT, z},
+                        {x, ground[WHEEL_REAR_RIGHT] + SHADOW_LIFT, -z},
+                        {-x, ground[WHEEL_REAR_LEFT] + SHADOW_LIFT, -z},
+                        {-x, ground[WHEEL_FRONT_LEFT] + SHADOW_LIFT, z}});
 }
 
 void rotateAboutEdge(double x, double z, double degrees, double axisX, double axisZ) {
@@ -79,14 +76,14 @@ void poseBody(const Kart& kart) {
         rotateAboutEdge(lean > 0 ? hx : -hx, 0, -DEG_PER_RAD * lean, 0, 1);
 }
 
-void drawBrakeLight(const Kart& kart) {
+void drawBrakeLight(const Kart& kart, uint32_t texture) {
     const double x = kart.halfSize.x + BRAKE_LIGHT_OVERHANG;
     const double z = -kart.halfSize.z - BRAKE_LIGHT_GAP;
     glColor4f(1, 1, 1, 0.8f);
-    drawDecal(kart.brakeLightTexture, {{x, BRAKE_LIGHT_BOTTOM, z},
-                                       {-x, BRAKE_LIGHT_BOTTOM, z},
-                                       {-x, BRAKE_LIGHT_TOP, z},
-                                       {x, BRAKE_LIGHT_TOP, z}});
+    drawDecal(texture, {{x, BRAKE_LIGHT_BOTTOM, z},
+                        {-x, BRAKE_LIGHT_BOTTOM, z},
+                        {-x, BRAKE_LIGHT_TOP, z},
+                        {x, BRAKE_LIGHT_TOP, z}});
 }
 
 void callWheel(uint32_t list, double steer, double roll) {
@@ -131,16 +128,14 @@ void sendRampMesh(const MeshObject& mesh, const Vec3& light) {
 } // namespace
 
 uint32_t makeWheelList(const Kart& shape) {
-    if (sharedWheelList != 0)
-        return sharedWheelList;
     const double radius = shape.wheelRadius, width = shape.wheelWidth;
     const int slices = static_cast<int>(shape.wheelSlices);
-    sharedWheelList = glGenLists(1);
+    const uint32_t list = glGenLists(1);
     // The list keeps the geometry; the quadric is only its builder.
     GLUquadric* quadric = gluNewQuadric();
     gluQuadricDrawStyle(quadric, GLU_FILL);
     gluQuadricNormals(quadric, GLU_NONE);
-    glNewList(sharedWheelList, GL_COMPILE);
+    glNewList(list, GL_COMPILE);
     glColor3b(20, 20, 20);
     glRotated(90, 0, 1, 0);
     gluDisk(quadric, 0, radius, slices, 1);
@@ -149,26 +144,22 @@ uint32_t makeWheelList(const Kart& shape) {
     gluCylinder(quadric, radius, radius, width, slices, 1);
     glEndList();
     gluDeleteQuadric(quadric);
-    return sharedWheelList;
+    return list;
 }
 
-uint32_t kartWheelList() {
-    return sharedWheelList;
-}
-
-void drawKart(const Kart& kart, const Model& body, uint32_t outlineList, uint32_t wheelList) {
+void drawKart(const Kart& kart, const RenderAssets& assets) {
     glPushMatrix();
     glTranslated(kart.position.x, 0, kart.position.z);
     // The spin turns the shadow too: the whole kart whirls.
     glRotated(DEG_PER_RAD * (kart.heading + kart.spinAngle), 0, 1, 0);
-    drawShadow(kart);
+    drawShadow(kart, assets.textureIds[TEX_SHADOW]);
     glTranslated(0, kart.position.y + BODY_LIFT, 0);
     poseBody(kart);
-    drawKartWheels(kart, wheelList);
-    drawKartBody(kart, body);
-    drawOutline(outlineList);
+    drawKartWheels(kart, assets.wheelList);
+    drawKartBody(kart, assets.models[MODEL_KART_BODY]);
+    drawOutline(assets.displayLists[LIST_KART_OUTLINE]);
     if (kart.braking != 0)
-        drawBrakeLight(kart);
+        drawBrakeLight(kart, assets.textureIds[TEX_BRAKE_LIGHT]);
     glPopMatrix();
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "app/World.h"
-
-// Slots of World::displayLists.
+// Slots of RenderAssets::displayLists.
 enum ListSlot : int {
     LIST_ARCH_OPEN = 0,
     LIST_ARCH_CAPPED = 1,
@@ -23,4 +21,4 @@ enum ListSlot : int {
     LIST_ARENA = 16,
     LIST_ARENA_PICTURE = 17,
 };
-static_assert(LIST_ARENA_PICTURE + 1 == DISPLAY_LIST_SLOTS);
+constexpr int DISPLAY_LIST_SLOTS = LIST_ARENA_PICTURE + 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/RenderAssets.h"
 #include "sim/ParticleSystem.h"
 #include "sim/Sprite.h"
 
@@ -14,4 +15,5 @@ inline Sprite puffSprite(const Particle& particle) {
 
 // Every live puff of the system, turned to face the viewer at (cameraX,
 // cameraZ), in the system's colour. Blending and depth are the caller's.
-void drawParticleSystem(const ParticleSystem& system, float cameraX, float cameraZ);
+void drawParticleSystem(const RenderAssets& assets, const ParticleSystem& system, float cameraX,
+                        float cameraZ);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "render/RenderAssets.h"
 #include "sim/Projectile.h"
 
 // Every live coconut, in slot order, white, facing the viewer.
-void drawProjectiles(const ProjectileTable& table, float cameraX, float cameraZ);
+void drawProjectiles(const RenderAssets& assets, const ProjectileTable& table, float cameraX,
+                     float cameraZ);

@@ -1,6 +1,5 @@
 #include "render/ScenePass.h"
 
-#include "app/ArenaLayout.h"
 #include "app/TickBlend.h"
 #include "app/World.h"
 #include "assets/TextureSlots.h"
@@ -13,6 +12,7 @@
 #include "render/ListSlots.h"
 #include "render/ParticleDraw.h"
 #include "render/ProjectileDraw.h"
+#include "render/RenderAssets.h"
 #include "render/SkyBox.h"
 #include "render/SpriteDraw.h"
 
@@ -32,19 +32,19 @@ struct Viewer {
 // They are drawn after the arena's opaque surfaces, at the far end of the
 // depth range and only where nothing was drawn yet: the picture is the same
 // as painting them first, without filling every pixel of the window twice.
-void drawBackground(const World& world, const Kart& viewingKart) {
+void drawBackground(const World& world, const RenderAssets& assets, const Kart& viewingKart) {
     glDepthRange(1, 1);
     glDepthFunc(GL_LEQUAL);
     glDepthMask(GL_FALSE);
     glPushMatrix();
     glTranslated(viewingKart.position.x, 0, viewingKart.position.z);
     drawSkyBox(world.skyColours);
-    drawSprite(world.moonSprite, 0, 0, 1, 1, 1);
+    drawSprite(assets, world.moonSprite, 0, 0, 1, 1, 1);
     for (const CirclingSprite& cloud : world.clouds)
-        drawCirclingSprite(cloud, 0, 0);
+        drawCirclingSprite(assets, cloud, 0, 0);
     glAlphaFunc(GL_GEQUAL, ALPHA_CUT);
     glEnable(GL_ALPHA_TEST);
-    drawHills(world.textureIds);
+    drawHills(assets.textureIds);
     glDisable(GL_ALPHA_TEST);
     glPopMatrix();
     glDepthMask(GL_TRUE);
@@ -82,37 +82,43 @@ void drawOuterGround() {
 
 // Cut-out pictures and the textured twin of the plant prop, seen from both
 // sides.
-void drawAlphaTestedProps(const World& world) {
+void drawAlphaTestedProps(const RenderAssets& assets) {
     glEnable(GL_TEXTURE_2D);
     glAlphaFunc(GL_GEQUAL, ALPHA_CUT);
     glEnable(GL_ALPHA_TEST);
     glDisable(GL_CULL_FACE);
     glColor4f(1, 1, 1, 1);
-    drawFacadePictures(world.textureIds);
-    drawPlantAndArrow(world.displayLists);
+    drawFacadePictures(assets.textureIds);
+    drawPlantAndArrow(assets.displayLists);
     glEnable(GL_CULL_FACE);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_TEXTURE_2D);
 }
 
 // Translucent edges blend only over what is already drawn, so the palms and
-// lamps go far to near and leave the depth buffer alone.
-void drawPlacements(const World& world, Viewer viewer) {
+// lamps go far to near and leave the depth buffer alone. The renderer keeps
+// its own copy to sort, each view starting from the order the last one left.
+void drawPlacements(const World& world, RenderAssets& assets, Viewer viewer) {
+    std::vector<Billboard>& billboards = assets.billboards;
+    if (billboards.size() != world.placements.size()) {
+        billboards.clear();
+        for (const Placement& p : world.placements)
+            billboards.push_back({0, p.x, p.z, p.look});
+    }
     glColor4f(1, 1, 1, 1);
     glDepthMask(GL_FALSE);
-    for (Placement& p : placements) {
-        const float dx = p.x - viewer.x, dz = p.z - viewer.z;
-        p.sortKey = dx * dx + dz * dz;
+    for (Billboard& b : billboards) {
+        const float dx = b.x - viewer.x, dz = b.z - viewer.z;
+        b.sortKey = dx * dx + dz * dz;
     }
-    std::sort(placements.begin(), placements.end(),
-              [](const Placement& a, const Placement& b) { return a.sortKey < b.sortKey; });
-    const auto palmTexture = static_cast<int32_t>(world.textureIds[TEX_PALM]);
+    std::sort(billboards.begin(), billboards.end(),
+              [](const Billboard& a, const Billboard& b) { return a.sortKey < b.sortKey; });
     Sprite palm = world.palmSprite, lamp = world.lampSprite;
-    SpriteBatch farthestFirst;
-    for (auto p = placements.rbegin(); p != placements.rend(); ++p) {
-        Sprite& sprite = p->texture == palmTexture ? palm : lamp;
-        sprite.position.x = p->x;
-        sprite.position.z = p->z;
+    SpriteBatch farthestFirst{assets};
+    for (auto b = billboards.rbegin(); b != billboards.rend(); ++b) {
+        Sprite& sprite = b->look == LOOK_PALM ? palm : lamp;
+        sprite.position.x = b->x;
+        sprite.position.z = b->z;
         farthestFirst.add(sprite, viewer.x, viewer.z, 1, 1, 1);
     }
     farthestFirst.finish();
@@ -121,11 +127,11 @@ void drawPlacements(const World& world, Viewer viewer) {
 
 } // namespace
 
-void drawScene(const World& world, const DrawnMotion& drawn, int player) {
+void drawScene(const World& world, const DrawnMotion& drawn, RenderAssets& assets, int player) {
     const int index = player == 1 ? 0 : 1;
     const Kart& viewingKart = drawn.karts[index];
     const Viewer viewer{world.cameras[index].position.x, world.cameras[index].position.z};
-    const uint32_t* displayLists = world.displayLists;
+    const uint32_t* displayLists = assets.displayLists;
 
     // Everything opaque that fully hides what lies behind it comes first...
     drawBuildings(displayLists);
@@ -134,25 +140,24 @@ void drawScene(const World& world, const DrawnMotion& drawn, int player) {
     callArenaList(displayLists[LIST_ARENA]);
     // ... then the background where it still shows, then what is seen
     // through or over it.
-    drawBackground(world, viewingKart);
+    drawBackground(world, assets, viewingKart);
     callArenaList(displayLists[LIST_ARENA_PICTURE]);
 
     for (const ParticleSystem& vent : world.particleSystems)
-        drawParticleSystem(vent, viewer.x, viewer.z);
+        drawParticleSystem(assets, vent, viewer.x, viewer.z);
     drawPlantAndArrow(displayLists);
-    drawGuides(world, drawn);
+    drawGuides(world, drawn, assets);
     drawOuterGround();
 
     // Only the viewer's own exhaust, over everything so far: it rises from
     // under the kart, where the ground would hide it.
     glDisable(GL_DEPTH_TEST);
-    drawParticleSystem(viewingKart.exhaust, viewer.x, viewer.z);
+    drawParticleSystem(assets, viewingKart.exhaust, viewer.x, viewer.z);
     glEnable(GL_DEPTH_TEST);
     for (const Kart& kart : drawn.karts)
-        drawKart(kart, world.models[MODEL_KART_BODY], displayLists[LIST_KART_OUTLINE],
-                 kartWheelList());
-    drawProjectiles(drawn.projectiles, viewer.x, viewer.z);
+        drawKart(kart, assets);
+    drawProjectiles(assets, drawn.projectiles, viewer.x, viewer.z);
 
-    drawAlphaTestedProps(world);
-    drawPlacements(world, viewer);
+    drawAlphaTestedProps(assets);
+    drawPlacements(world, assets, viewer);
 }

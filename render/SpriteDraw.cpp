@@ -4,14 +4,15 @@
 
 void SpriteBatch::add(const Sprite& sprite, float cameraX, float cameraZ, float red, float green,
                       float blue) {
-    if (!open || sprite.texture != texture) {
+    const uint32_t shown = assets.textureOf(sprite.look);
+    if (!open || shown != texture) {
         // A texture can only change between draws.
         if (open)
             glEnd();
         else
             glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, sprite.texture);
-        texture = sprite.texture;
+        glBindTexture(GL_TEXTURE_2D, shown);
+        texture = shown;
         glBegin(GL_QUADS);
         open = true;
     }
@@ -36,14 +37,15 @@ void SpriteBatch::finish() {
     open = false;
 }
 
-void drawSprite(const Sprite& sprite, float cameraX, float cameraZ, float red, float green,
-                float blue) {
-    SpriteBatch batch;
+void drawSprite(const RenderAssets& assets, const Sprite& sprite, float cameraX, float cameraZ,
+                float red, float green, float blue) {
+    SpriteBatch batch{assets};
     batch.add(sprite, cameraX, cameraZ, red, green, blue);
     batch.finish();
 }
 
-void drawCirclingSprite(const CirclingSprite& cloud, float cameraX, float cameraZ) {
+void drawCirclingSprite(const RenderAssets& assets, const CirclingSprite& cloud, float cameraX,
+                        float cameraZ) {
     glPushMatrix();
     glRotated(cloud.angle, 0, 1, 0);
     // The camera stays in world space, so the pair faces it only roughly:
@@ -51,7 +53,7 @@ void drawCirclingSprite(const CirclingSprite& cloud, float cameraX, float camera
     Sprite quad = cloud.sprite;
     quad.position.x = cloud.distance;
     quad.position.z = cloud.distance;
-    SpriteBatch pair;
+    SpriteBatch pair{assets};
     pair.add(quad, cameraX, cameraZ, 1, 1, 1);
     quad.position.x = -cloud.distance;
     quad.position.z = -cloud.distance;

@@ -1,6 +1,5 @@
 #include "sim/Kart.h"
 
-#include "assets/TextureSlots.h"
 #include "sim/KartSteering.h"
 
 #include <cmath>
@@ -55,7 +54,7 @@ float clamp(float v, float low, float high) {
 
 } // namespace
 
-Kart::Kart(const uint32_t* textureIds, int kartId) : id(kartId) {
+Kart::Kart(int kartId) : id(kartId) {
     size = {1.22f, 1.75f, 1.8f};
     halfSize = divide(size, 2);
     radius = length3(divide(halfSize, 2));
@@ -64,9 +63,7 @@ Kart::Kart(const uint32_t* textureIds, int kartId) : id(kartId) {
     forward = {0, 0, 1};
     moveStep = {0, 0, 0};
     unturnWheels();
-    exhaust = ParticleSystem::exhaust(textureIds[TEX_PARTICLE]);
-    shadowTexture = textureIds[TEX_SHADOW];
-    brakeLightTexture = textureIds[TEX_BRAKE_LIGHT];
+    exhaust = ParticleSystem::exhaust();
     collisionBox.place(position.x, position.y + halfSize.y, position.z, radToDeg(heading), size.x,
                        size.y, size.z);
 }

@@ -71,8 +71,6 @@ struct Kart {
     float wheelRadius = 0.2f;
     float wheelWidth = 0.2f;
     float wheelSlices = 9;
-    uint32_t shadowTexture = 0;
-    uint32_t brakeLightTexture = 0;
     ParticleSystem exhaust;
     int8_t colour[3] = {127, 100, 13};
     int id = 0; // 0 or 1: row in every box's separation table, owner of its coconuts
@@ -89,7 +87,7 @@ struct Kart {
     Kart() = default;
     // A kart as a match starts it: at rest at the origin, facing +z. Its
     // exhaust draws 80 numbers from rand().
-    Kart(const uint32_t* textureIds, int kartId);
+    explicit Kart(int kartId);
 
     void setColour(int8_t red, int8_t green, int8_t blue);
     // Up at (0, 400, 10), upright and at rest, to fall back onto the arena.

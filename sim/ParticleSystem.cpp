@@ -13,16 +13,16 @@ constexpr float RISE = 0.01f; // per update
 
 } // namespace
 
-ParticleSystem::ParticleSystem(uint32_t texture, int particleCount)
+ParticleSystem::ParticleSystem(int particleCount)
     : count(particleCount < PARTICLE_CAPACITY ? particleCount : PARTICLE_CAPACITY), emitting(true) {
     for (int i = 0; i < count; ++i) {
-        particles[i].sprite.init(emitter.x, emitter.y, emitter.z, 1, 1, texture);
+        particles[i].sprite.init(emitter.x, emitter.y, emitter.z, 1, 1, LOOK_PUFF);
         resetParticle(i);
     }
 }
 
-ParticleSystem ParticleSystem::exhaust(uint32_t texture) {
-    ParticleSystem system(texture, EXHAUST_PARTICLES);
+ParticleSystem ParticleSystem::exhaust() {
+    ParticleSystem system(EXHAUST_PARTICLES);
     system.colour[0] = system.colour[1] = system.colour[2] = 0.5f;
     system.emitting = false;
     return system;

@@ -34,9 +34,9 @@ struct ParticleSystem {
     ParticleSystem() = default;
     // A vent: emitting at once; the owner sets the colour. Draws 4 * count
     // numbers from rand().
-    ParticleSystem(uint32_t texture, int particleCount);
+    explicit ParticleSystem(int particleCount);
     // A kart's exhaust: grey, 20 puffs, silent until the kart switches it on.
-    static ParticleSystem exhaust(uint32_t texture);
+    static ParticleSystem exhaust();
 
     void setEmitting(bool on) { emitting = on; }
     // Fresh growth, size, life, alpha and drift for particle i, dead.

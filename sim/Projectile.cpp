@@ -12,13 +12,13 @@ constexpr float GRAVITY = 0.013f; // per tick, per tick
 } // namespace
 
 void Projectile::init(float x, float y, float z, float vx, float vy, float vz, int ticks,
-                      int ownerId, uint32_t texture) {
+                      int ownerId) {
     position = {x, y, z};
     velocity = {vx, vy, vz};
     radius = 1;
     life = ticks;
     owner = ownerId;
-    sprite.init(x, y, z, 1, 1, texture);
+    sprite.init(x, y, z, 1, 1, LOOK_COCONUT);
 }
 
 void Projectile::step(float dt) {
@@ -47,7 +47,7 @@ void Projectile::hitTest(Kart& kart) {
 }
 
 void ProjectileTable::spawn(float x, float y, float z, float vx, float vy, float vz, int life,
-                            int owner, uint32_t texture) {
+                            int owner) {
     int slot = 0;
     while (slot < PROJECTILE_SLOTS && used[slot])
         ++slot;
@@ -56,7 +56,7 @@ void ProjectileTable::spawn(float x, float y, float z, float vx, float vy, float
     else
         ++liveCount;
     used[slot] = true;
-    slots[slot].init(x, y, z, vx, vy, vz, life, owner, texture);
+    slots[slot].init(x, y, z, vx, vy, vz, life, owner);
 }
 
 void ProjectileTable::update(float dt) {

@@ -17,8 +17,7 @@ struct Projectile {
     int owner = 0; // id of the kart that threw it
     Sprite sprite; // 1 wide, 1 high, standing on position
 
-    void init(float x, float y, float z, float vx, float vy, float vz, int ticks, int ownerId,
-              uint32_t texture);
+    void init(float x, float y, float z, float vx, float vy, float vz, int ticks, int ownerId);
     // One flight step of dt seconds.
     void step(float dt);
     // Horizontal only: a coconut hits a kart above or below it all the same.
@@ -34,8 +33,7 @@ struct ProjectileTable {
     int liveCount = 0;
 
     // Into the lowest empty slot; with none empty, over the coconut in slot 0.
-    void spawn(float x, float y, float z, float vx, float vy, float vz, int life, int owner,
-               uint32_t texture);
+    void spawn(float x, float y, float z, float vx, float vy, float vz, int life, int owner);
     // Steps every coconut and empties the slots of the spent ones.
     void update(float dt);
     // Every live coconut against both karts, slot by slot.

@@ -1,10 +1,10 @@
 #include "sim/Sprite.h"
 
-void Sprite::init(float x, float y, float z, float width, float quadHeight, uint32_t textureName) {
+void Sprite::init(float x, float y, float z, float width, float quadHeight, SpriteLook shown) {
     position.set(x, y, z);
     halfWidth = width / 2;
     height = quadHeight;
-    texture = textureName;
+    look = shown;
     alpha = 1;
 }
 
@@ -24,9 +24,9 @@ Vec3 Sprite::acrossFor(float cameraX, float cameraZ) const {
 constexpr float CLOUD_WIDTH = 200;
 constexpr float CLOUD_HEIGHT = 50;
 
-void CirclingSprite::init(uint32_t textureName, float degreesPerSecond, float startAngle, float y,
+void CirclingSprite::init(SpriteLook shown, float degreesPerSecond, float startAngle, float y,
                           float fromCentre) {
-    sprite.init(0, y, 0, CLOUD_WIDTH, CLOUD_HEIGHT, textureName);
+    sprite.init(0, y, 0, CLOUD_WIDTH, CLOUD_HEIGHT, shown);
     rate = degreesPerSecond;
     angle = startAngle;
     distance = fromCentre;

@@ -4,15 +4,29 @@
 
 #include <cstdint>
 
+// What a sprite shows: the renderer has the picture for each.
+enum SpriteLook : uint8_t {
+    LOOK_NONE,
+    LOOK_MOON,
+    LOOK_CLOUD_1,
+    LOOK_CLOUD_2,
+    LOOK_CLOUD_3,
+    LOOK_PALM,
+    LOOK_LAMP,
+    LOOK_PUFF,
+    LOOK_COCONUT,
+    SPRITE_LOOKS
+};
+
 // A textured upright quad that turns about y to face the viewer.
 struct Sprite {
-    uint32_t texture = 0;
+    SpriteLook look = LOOK_NONE;
     float halfWidth = 0;
     float height = 0; // the quad rises this far above position
     Vec3 position;    // bottom centre
     float alpha = 1;
 
-    void init(float x, float y, float z, float width, float quadHeight, uint32_t textureName);
+    void init(float x, float y, float z, float width, float quadHeight, SpriteLook shown);
     void setSize(float s);
     void setAlpha(float a) { alpha = a; }
     // Half the quad's bottom edge, at right angles to the horizontal line of
@@ -27,7 +41,7 @@ struct CirclingSprite {
     float rate = 0;  // degrees per second
     float distance = 0;
 
-    void init(uint32_t textureName, float degreesPerSecond, float startAngle, float y,
+    void init(SpriteLook shown, float degreesPerSecond, float startAngle, float y,
               float fromCentre);
     void update(float dt);
 };

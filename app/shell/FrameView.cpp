@@ -27,14 +27,14 @@ void setProjection(double aspect) {
 }
 
 // One player's view, once its viewport and projection are set.
-void drawView(const World& world, const DrawnMotion& drawn, int player) {
+void drawView(const World& world, const DrawnMotion& drawn, RenderAssets& assets, int player) {
     placeCamera(world.cameras[player - 1]);
-    drawScene(world, drawn, player);
+    drawScene(world, drawn, assets, player);
 }
 
 } // namespace
 
-void drawFrame(World& world, const DrawnMotion& drawn) {
+void drawFrame(World& world, const DrawnMotion& drawn, RenderAssets& assets) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     for (int i = 0; i < world.playerCount; ++i) {
         if (i == 0 && world.playerCount == 1) {
@@ -45,8 +45,8 @@ void drawFrame(World& world, const DrawnMotion& drawn) {
             setLogicalViewport(0, bottom, WINDOW_WIDTH, HALF_HEIGHT);
             setProjection(8.0 / 3.0);
         }
-        drawView(world, drawn, i + 1);
+        drawView(world, drawn, assets, i + 1);
     }
     prepareHud(world);
-    drawHud(world);
+    drawHud(world, assets);
 }

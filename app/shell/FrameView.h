@@ -1,8 +1,9 @@
 #pragma once
 
 struct DrawnMotion;
+struct RenderAssets;
 struct World;
 
 // The drawing side of one frame of play: clear, one view per player from
 // its camera, then the overlay. The caller swaps.
-void drawFrame(World& world, const DrawnMotion& drawn);
+void drawFrame(World& world, const DrawnMotion& drawn, RenderAssets& assets);

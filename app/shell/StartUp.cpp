@@ -5,6 +5,7 @@
 #include "assets/upload/TextureUpload.h"
 #include "render/GlState.h"
 #include "render/KartDraw.h"
+#include "render/RenderAssets.h"
 #include "render/ShadingRamp.h"
 #include "render/StaticLists.h"
 
@@ -26,22 +27,21 @@ struct StepClock {
 
 } // namespace
 
-void startUpWorld(World& world, StartUpTimes* times) {
+void startUpWorld(World& world, RenderAssets& assets, StartUpTimes* times) {
     StartUpTimes spent;
     StepClock clock;
     setFixedGlState();
     spent.glState = clock.lap();
     // The ramp takes texture slot 0 before any picture is read.
-    makeShadingRamp(world.textureIds);
-    loadTextures(world.textureIds);
+    makeShadingRamp(assets.textureIds);
+    loadTextures(assets.textureIds);
     spent.textures = clock.lap();
-    loadModels(world.models);
+    loadModels(assets.models);
     spent.models = clock.lap();
-    prepareModels(world.models);
+    prepareModels(assets.models);
     spent.shading = clock.lap();
-    compileStaticLists(world.displayLists, world.models, world.textureIds);
-    // Every kart of every match rolls on this one wheel.
-    makeWheelList(world.karts[0]);
+    compileStaticLists(assets.displayLists, assets.models, assets.textureIds);
+    assets.wheelList = makeWheelList(world.karts[0]);
     spent.lists = clock.lap();
     world.setUp();
     spent.setUp = clock.lap();

@@ -1,5 +1,6 @@
 #pragma once
 
+struct RenderAssets;
 struct World;
 
 // How long each step of start-up took, in seconds.
@@ -16,4 +17,4 @@ struct StartUpTimes {
 // state, the textures, the models and their shading, the static display lists
 // and the first match. The game, its bench and its view tool share it so that
 // they all draw the same arena. With times, says how long each step took.
-void startUpWorld(World& world, StartUpTimes* times = nullptr);
+void startUpWorld(World& world, RenderAssets& assets, StartUpTimes* times = nullptr);

@@ -5,6 +5,7 @@
 #include "app/World.h"
 #include "app/shell/FrameView.h"
 #include "app/shell/StartUp.h"
+#include "render/RenderAssets.h"
 #include "render/Viewport.h"
 #include "support/Sound.h"
 #include "support/audio/EngineSound.h"
@@ -18,6 +19,7 @@
 static World world;
 static FrameLoop frameLoop;
 static DrawnMotion drawnMotion; // the karts, ball and coconuts as this frame shows them
+static RenderAssets renderAssets;
 
 static void closeSound() {
     stopAudio(soundSystem);
@@ -26,7 +28,7 @@ static void closeSound() {
 static void initGame() {
     // The palm scatter and the particle puffs differ from run to run.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    startUpWorld(world);
+    startUpWorld(world, renderAssets);
     frameLoop.restart(world);
     // After the pictures: a game that cannot start says only why.
     startAudio(soundSystem, "ray01.wav");
@@ -42,7 +44,7 @@ static void displayFrame() {
     if (!step.simulated)
         return;
     frameLoop.poseForDrawing(world, step.dt, &drawnMotion);
-    drawFrame(world, drawnMotion);
+    drawFrame(world, drawnMotion, renderAssets);
     glutSwapBuffers();
 }
 

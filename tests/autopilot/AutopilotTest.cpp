@@ -17,8 +17,7 @@
 namespace {
 
 Kart rollingKart(float turnRate) {
-    static const uint32_t textures[TEXTURE_SLOTS] = {};
-    Kart kart(textures, 0);
+    Kart kart(0);
     kart.position = {30, 0, 50}; // level field, off the pads
     kart.settleWheels();
     kart.speed = 10;

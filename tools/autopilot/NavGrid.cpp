@@ -232,10 +232,8 @@ void buildNavGrid(NavGrid& grid, const World& world) {
     for (const SceneryObject& box : world.scenery)
         if (box.active)
             markObstacle(grid, boxFootprint(box));
-    const auto palm = static_cast<int32_t>(world.textureIds[TEX_PALM]);
-    const auto lamp = static_cast<int32_t>(world.textureIds[TEX_LAMP]);
-    for (const Placement& p : placements)
-        if (p.texture == palm || p.texture == lamp)
+    for (const Placement& p : world.placements)
+        if (p.look == LOOK_PALM || p.look == LOOK_LAMP)
             markObstacle(grid, {p.x, p.x, p.z, p.z, LOWER_LEVEL_TOP, INF, true});
 }
 

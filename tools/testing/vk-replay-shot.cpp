@@ -18,6 +18,7 @@
 #include "app/World.h"
 #include "app/shell/FrameView.h"
 #include "app/shell/StartUp.h"
+#include "render/RenderAssets.h"
 #include "support/Diagnostics.h"
 
 #include <GL/freeglut.h>
@@ -33,6 +34,7 @@
 namespace {
 
 World world;
+RenderAssets assets;
 ReplayScript script;
 std::string outDir;
 std::set<size_t> wanted;
@@ -69,7 +71,7 @@ void play() {
         // The game shows a frame's own length in milliseconds.
         player.loop.poseForDrawing(world, static_cast<float>(script.frames[i].ms) / 1000, &drawn);
         if (wanted.count(i + 1) != 0) {
-            drawFrame(world, drawn);
+            drawFrame(world, drawn, assets);
             if (!save(i + 1))
                 status = 1;
         } else {
@@ -115,7 +117,7 @@ int main(int argc, char** argv) {
     glutCreateWindow("vk-replay-shot");
     diagnosticStream = stderr;
     std::srand(script.seed);
-    startUpWorld(world);
+    startUpWorld(world, assets);
     glutDisplayFunc(play);
     glutMainLoop();
     return 0;

@@ -14,6 +14,7 @@
 #include "app/TickBlend.h"
 #include "app/World.h"
 #include "app/shell/StartUp.h"
+#include "render/RenderAssets.h"
 #include "render/ScenePass.h"
 
 #include <GL/freeglut.h>
@@ -40,6 +41,7 @@ struct View {
 constexpr float OUT_OF_SIGHT = 1000;
 
 World world;
+RenderAssets assets;
 std::string outDir;
 std::vector<View> views;
 
@@ -62,7 +64,7 @@ void render(const View& view) {
               0);
     DrawnMotion still;
     blendMotion(world, TickPoses{}, 1, &still);
-    drawScene(world, still, 1);
+    drawScene(world, still, assets, 1);
     glFinish();
 }
 
@@ -144,7 +146,7 @@ int main(int argc, char** argv) {
     glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     glutCreateWindow("vk-views");
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    startUpWorld(world);
+    startUpWorld(world, assets);
     glutDisplayFunc(renderAll);
     glutMainLoop();
     return 0;

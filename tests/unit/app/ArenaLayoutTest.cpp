@@ -102,44 +102,37 @@ TEST_F(ArenaLayoutTest, GoalMouthsAreOpenBetweenTheirPosts) {
     }
 }
 
-uint32_t textureTable[TEXTURE_SLOTS];
-
 struct PlacementCount {
-    int palms = 0, lamps = 0;
+    int palms = 0, lamps = 0, others = 0;
 };
 
 PlacementCount count(const std::vector<Placement>& list) {
     PlacementCount c;
     for (const Placement& p : list)
-        ++(p.texture == static_cast<int32_t>(textureTable[TEX_PALM]) ? c.palms : c.lamps);
+        ++(p.look == LOOK_PALM ? c.palms : p.look == LOOK_LAMP ? c.lamps : c.others);
     return c;
 }
 
-struct PlacementTest : ::testing::Test {
-    void SetUp() override {
-        for (int i = 0; i < TEXTURE_SLOTS; ++i)
-            textureTable[i] = 100 + i;
-    }
-};
+struct PlacementTest : ::testing::Test {};
 
 TEST_F(PlacementTest, PalmRowsComeFirstAndGoalLampsLast) {
     std::srand(1);
     std::vector<Placement> list;
-    fillPlacements(list, textureTable);
+    fillPlacements(list);
     ASSERT_GE(list.size(), 28u);
-    const int32_t palm = 100 + TEX_PALM, lamp = 100 + TEX_LAMP;
+    const SpriteLook palm = LOOK_PALM, lamp = LOOK_LAMP;
     for (int i = 0; i < 6; ++i) {
         const float out = 135.0f + 5 * i;
         const float expected[4][2] = {{-out, 35}, {-out, 55}, {out, 35}, {out, 55}};
         for (int j = 0; j < 4; ++j) {
             const Placement& p = list[4 * i + j];
-            EXPECT_EQ(p.texture, palm);
+            EXPECT_EQ(p.look, palm);
             EXPECT_FLOAT_EQ(p.x, expected[j][0]);
             EXPECT_FLOAT_EQ(p.z, expected[j][1]);
         }
     }
     // The first cross: (-80, 25).
-    EXPECT_EQ(list[24].texture, lamp);
+    EXPECT_EQ(list[24].look, lamp);
     EXPECT_FLOAT_EQ(list[24].x, -70);
     EXPECT_FLOAT_EQ(list[25].z, 35);
     EXPECT_FLOAT_EQ(list[26].x, -90);
@@ -147,7 +140,7 @@ TEST_F(PlacementTest, PalmRowsComeFirstAndGoalLampsLast) {
     const float goalLamps[4][2] = {{155, 47.5f}, {155, 42.5f}, {-155, 47.5f}, {-155, 42.5f}};
     for (int j = 0; j < 4; ++j) {
         const Placement& p = list[list.size() - 4 + j];
-        EXPECT_EQ(p.texture, lamp);
+        EXPECT_EQ(p.look, lamp);
         EXPECT_FLOAT_EQ(p.x, goalLamps[j][0]);
         EXPECT_FLOAT_EQ(p.z, goalLamps[j][1]);
     }
@@ -158,9 +151,10 @@ TEST_F(PlacementTest, ScatteredPalmsStayNearTheirCrossesForAnySeed) {
     for (unsigned seed = 0; seed < 200; ++seed) {
         std::srand(seed);
         std::vector<Placement> list;
-        fillPlacements(list, textureTable);
+        fillPlacements(list);
         const PlacementCount c = count(list);
         ASSERT_EQ(c.lamps, 36);
+        ASSERT_EQ(c.others, 0);
         ASSERT_GE(c.palms, 48);
         ASSERT_LE(c.palms, 80);
         ASSERT_EQ(list.size(), static_cast<size_t>(c.palms + c.lamps));
@@ -171,7 +165,7 @@ TEST_F(PlacementTest, ScatteredPalmsStayNearTheirCrossesForAnySeed) {
             for (int f : crossX) {
                 i += 4;
                 int palms = 0;
-                while (i < list.size() - 4 && list[i].texture == 100 + TEX_PALM) {
+                while (i < list.size() - 4 && list[i].look == LOOK_PALM) {
                     ASSERT_GE(list[i].x, f - 10);
                     ASSERT_LE(list[i].x, f + 9);
                     ASSERT_GE(list[i].z, e - 10);
@@ -190,11 +184,11 @@ TEST_F(PlacementTest, ScatteredPalmsStayNearTheirCrossesForAnySeed) {
 TEST_F(PlacementTest, TheScatterFollowsTheSeed) {
     std::vector<Placement> a, b, c;
     std::srand(7);
-    fillPlacements(a, textureTable);
+    fillPlacements(a);
     std::srand(7);
-    fillPlacements(b, textureTable);
+    fillPlacements(b);
     std::srand(8);
-    fillPlacements(c, textureTable);
+    fillPlacements(c);
     ASSERT_EQ(a.size(), b.size());
     for (size_t i = 0; i < a.size(); ++i) {
         EXPECT_EQ(a[i].x, b[i].x);
@@ -208,8 +202,6 @@ TEST_F(PlacementTest, TheScatterFollowsTheSeed) {
 
 TEST(ArenaSetUp, KartsCamerasCloudsAndSpritesAreReadyForTheFirstRace) {
     auto world = std::make_unique<World>();
-    for (int i = 0; i < TEXTURE_SLOTS; ++i)
-        world->textureIds[i] = 200 + i;
     world->setUp();
 
     EXPECT_EQ(world->karts[0].id, 0);
@@ -225,11 +217,11 @@ TEST(ArenaSetUp, KartsCamerasCloudsAndSpritesAreReadyForTheFirstRace) {
         EXPECT_EQ(world->cameras[i].kart, &world->karts[i]);
         EXPECT_EQ(world->cameras[i].mode, CAMERA_FAR);
     }
-    EXPECT_EQ(world->clouds[1].sprite.texture, 200u + TEX_CLOUD2);
+    EXPECT_EQ(world->clouds[1].sprite.look, LOOK_CLOUD_2);
     EXPECT_FLOAT_EQ(world->clouds[2].distance, 100);
     EXPECT_FLOAT_EQ(world->clouds[2].angle, 90);
     EXPECT_FLOAT_EQ(world->clouds[0].sprite.position.y, 5);
-    EXPECT_EQ(world->moonSprite.texture, 200u + TEX_MOON);
+    EXPECT_EQ(world->moonSprite.look, LOOK_MOON);
     EXPECT_FLOAT_EQ(world->moonSprite.position.z, -160);
     EXPECT_FLOAT_EQ(world->palmSprite.height, 15);
     EXPECT_FLOAT_EQ(world->lampSprite.halfWidth, 0.5f);
@@ -238,6 +230,21 @@ TEST(ArenaSetUp, KartsCamerasCloudsAndSpritesAreReadyForTheFirstRace) {
     world->update(2);
     EXPECT_FLOAT_EQ(world->clouds[0].angle, 2);
     EXPECT_FLOAT_EQ(world->clouds[2].angle, 96);
+}
+
+TEST(ArenaSetUp, ASecondSetUpLaysOutTheSameArenaNotASecondOne) {
+    auto world = std::make_unique<World>();
+    std::srand(5);
+    world->setUp();
+    const std::vector<Placement> first = world->placements;
+    std::srand(5);
+    world->setUp();
+    ASSERT_EQ(world->placements.size(), first.size());
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(world->placements[i].x, first[i].x);
+        EXPECT_EQ(world->placements[i].z, first[i].z);
+        EXPECT_EQ(world->placements[i].look, first[i].look);
+    }
 }
 
 TEST(ArenaSetUp, AModeWithoutAStartLeavesTheKartsAboveTheField) {

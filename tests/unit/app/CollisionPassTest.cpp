@@ -10,16 +10,11 @@ namespace {
 // test puts them and no palms or lamps but its own.
 struct CollisionPassTest : ::testing::Test {
     World world;
-    std::vector<Placement> savedPlacements;
 
     void SetUp() override {
-        savedPlacements.swap(placements);
-        world.textureIds[TEX_PALM] = 11;
-        world.textureIds[TEX_LAMP] = 12;
         put(0, {30, 0, 50});
         put(1, {-30, 0, 50});
     }
-    void TearDown() override { placements.swap(savedPlacements); }
 
     void put(int k, Vec3 at) {
         world.karts[k] = kartAt(at, k);
@@ -71,9 +66,10 @@ TEST_F(CollisionPassTest, ABoxInTheLastSlotStopsAKart) {
 }
 
 TEST_F(CollisionPassTest, PalmsAndLampsBumpKartsOnTheUpperLevelOnly) {
-    placements.push_back({0, 30.5f, 50.5f, 11});  // a palm 0.71 away from kart 1
-    placements.push_back({0, -30, 49.05f, 12});   // a lamp 0.95 away from kart 2
-    placements.push_back({0, -30.2f, 50.2f, 13}); // something else: no pole
+    std::vector<Placement>& placements = world.placements;
+    placements.push_back({30.5f, 50.5f, LOOK_PALM});  // 0.71 away from kart 1
+    placements.push_back({-30, 49.05f, LOOK_LAMP});   // 0.95 away from kart 2
+    placements.push_back({-30.2f, 50.2f, LOOK_MOON}); // something else: no pole
     world.collide();
     EXPECT_TRUE(world.karts[0].bumping);
     EXPECT_FALSE(world.karts[1].bumping);

@@ -174,7 +174,7 @@ TEST(Input, DuskSkyAndTitleBanner) {
 
 TEST(MatchStatus, MessagesShowForTwoSeconds) {
     MatchStatus status;
-    status.init(nullptr, 1280, 960);
+    status.init(1280, 960);
     EXPECT_FLOAT_EQ(status.centreX, 640);
     EXPECT_FLOAT_EQ(status.centreY, 480);
     status.showGoal = true;
@@ -188,7 +188,7 @@ TEST(MatchStatus, MessagesShowForTwoSeconds) {
 
 TEST(MatchStatus, CountdownEndsAndStartsTheClockInTheSameStep) {
     MatchStatus status;
-    status.init(nullptr, 1280, 960);
+    status.init(1280, 960);
     status.beginCountdown();
     status.step(4.0f);
     EXPECT_TRUE(status.countdownShowing());

@@ -76,10 +76,10 @@ TEST_F(DrawnBetweenTicks, JumpsAreDrawnWhereTheyLand) {
 TEST_F(DrawnBetweenTicks, AFreshCoconutInAReusedSlotIsNotDrawnFromTheOldOne) {
     ProjectileTable& table = world->projectiles;
     for (int i = 0; i < PROJECTILE_SLOTS; ++i)
-        table.spawn(0, 5, 0, 0, 0, 0.01f, 1000, 0, 0);
+        table.spawn(0, 5, 0, 0, 0, 0.01f, 1000, 0);
     frame(15);
     // Full: the next throw goes over slot 0's, far from it.
-    table.spawn(50, 5, 50, 0, 0, 0, 1000, 1, 0);
+    table.spawn(50, 5, 50, 0, 0, 0, 1000, 1);
     loop.poseForDrawing(*world, 0.005f, &drawn);
     EXPECT_EQ(drawn.projectiles.slots[0].position.x, 50);
     // The others glide between their ticks.

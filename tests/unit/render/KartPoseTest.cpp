@@ -57,14 +57,14 @@ TEST(KartPose, FacesTurnedFromTheLightAllTakeTheDarkestBand) {
 
 TEST(PuffSprite, IsAsTallAsThePuffAndAsWideAndAsClear) {
     Particle puff;
-    puff.sprite.init(3, -10, 4, 1, 1, 77);
+    puff.sprite.init(3, -10, 4, 1, 1, LOOK_PUFF);
     puff.size = 1.75f;
     puff.alpha = 0.35f;
     const Sprite drawn = puffSprite(puff);
     EXPECT_FLOAT_EQ(drawn.height, 1.75f);
     EXPECT_FLOAT_EQ(drawn.halfWidth, 0.875f);
     EXPECT_FLOAT_EQ(drawn.alpha, 0.35f);
-    EXPECT_EQ(drawn.texture, 77u);
+    EXPECT_EQ(drawn.look, LOOK_PUFF);
     EXPECT_FLOAT_EQ(drawn.position.y, -10);
     // The simulation's own sprite keeps the size it was made with.
     EXPECT_FLOAT_EQ(puff.sprite.height, 1);

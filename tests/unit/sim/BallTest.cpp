@@ -33,8 +33,7 @@ TEST(Ball, LosesOnePercentPerUpdateAndStopsBelowAThousandth) {
 }
 
 TEST(Ball, AKartTouchingItBouncesAndPushesItFromWhereItTouched) {
-    const uint32_t textures[34] = {};
-    Kart kart(textures, 0);
+    Kart kart(0);
     kart.position = {0, 0, 58};
     kart.speed = 20;
     Ball ball = ballAt(1, 60);
@@ -44,7 +43,7 @@ TEST(Ball, AKartTouchingItBouncesAndPushesItFromWhereItTouched) {
     EXPECT_FLOAT_EQ(ball.velocityX, 1 * 20 * 0.005f);
     EXPECT_FLOAT_EQ(ball.velocityZ, 2 * 20 * 0.005f);
 
-    Kart still(textures, 1); // at rest: bounces, does not move the ball
+    Kart still(1); // at rest: bounces, does not move the ball
     still.position = {1, 0, 61};
     Ball other = ballAt(1, 60);
     other.kick(still);
@@ -52,7 +51,7 @@ TEST(Ball, AKartTouchingItBouncesAndPushesItFromWhereItTouched) {
     EXPECT_EQ(other.velocityX, 0);
     EXPECT_EQ(other.velocityZ, 0);
 
-    Kart away(textures, 1);
+    Kart away(1);
     away.position = {4, 0, 60}; // exactly a radius away: no touch
     away.speed = 10;
     other.kick(away);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "assets/TextureSlots.h"
 #include "sim/Kart.h"
 
 #include <cmath>
@@ -8,8 +7,7 @@
 // A fresh kart standing at a point with its wheels on the ground under it, as
 // a match start leaves it. The default spot is level field, off the pads.
 inline Kart kartAt(Vec3 at = {30, 0, 50}, int id = 0) {
-    static const uint32_t textures[TEXTURE_SLOTS] = {};
-    Kart kart(textures, id);
+    Kart kart(id);
     kart.position = at;
     kart.settleWheels();
     return kart;

@@ -18,7 +18,7 @@ TEST(ParticleSystem, AFreshParticleDrawsItsLooksFromRandInOrder) {
     for (int& value : r)
         value = std::rand();
     std::srand(1234);
-    ParticleSystem system(9, 1);
+    ParticleSystem system(1);
     const Particle& p = system.particles[0];
     EXPECT_FALSE(p.alive);
     EXPECT_FLOAT_EQ(p.life, 0.75f);
@@ -28,12 +28,12 @@ TEST(ParticleSystem, AFreshParticleDrawsItsLooksFromRandInOrder) {
     EXPECT_FLOAT_EQ(p.velocity.z, (r[2] % 10) / 1000.0f - 0.005f);
     EXPECT_FLOAT_EQ(p.velocity.x, (r[3] % 10) / 1000.0f - 0.005f);
     EXPECT_FLOAT_EQ(p.velocity.y, 0.01f);
-    EXPECT_EQ(p.sprite.texture, 9u);
+    EXPECT_EQ(p.sprite.look, LOOK_PUFF);
     EXPECT_TRUE(system.emitting);
 }
 
 TEST(ParticleSystem, TheExhaustIsTwentyGreyPuffsAndSilent) {
-    ParticleSystem exhaust = ParticleSystem::exhaust(5);
+    ParticleSystem exhaust = ParticleSystem::exhaust();
     EXPECT_EQ(exhaust.count, 20);
     EXPECT_FALSE(exhaust.emitting);
     for (float c : exhaust.colour)
@@ -44,7 +44,7 @@ TEST(ParticleSystem, TheExhaustIsTwentyGreyPuffsAndSilent) {
 }
 
 TEST(ParticleSystem, ALongFrameReleasesOneNowAndTheRestOverTheNextUpdates) {
-    ParticleSystem system(1, 15);
+    ParticleSystem system(15);
     system.emitter = {1, 2, 3};
     system.update(0.3f);
     EXPECT_EQ(aliveCount(system), 1);
@@ -60,7 +60,7 @@ TEST(ParticleSystem, ALongFrameReleasesOneNowAndTheRestOverTheNextUpdates) {
 }
 
 TEST(ParticleSystem, PuffsDriftAndFadePerUpdateButGrowAndAgePerSecond) {
-    ParticleSystem system(1, 1);
+    ParticleSystem system(1);
     system.particles[0].growth = 1;
     const Particle& p = system.particles[0];
     const float size = p.size;
@@ -82,7 +82,7 @@ TEST(ParticleSystem, PuffsDriftAndFadePerUpdateButGrowAndAgePerSecond) {
 }
 
 TEST(ParticleSystem, AStillLivingPuffIsReusedWhenTheRingComesRound) {
-    ParticleSystem system(1, 2);
+    ParticleSystem system(2);
     system.emitter = {5, 0, 5};
     system.update(0.06f);
     system.update(0.06f);

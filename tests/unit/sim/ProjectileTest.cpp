@@ -7,15 +7,14 @@
 namespace {
 
 Kart kartAt(int id, float x, float z) {
-    const uint32_t textures[34] = {};
-    Kart kart(textures, id);
+    Kart kart(id);
     kart.position = {x, 0, z};
     return kart;
 }
 
 TEST(Projectile, FliesAtFiftyUnitsASecondAndSlidesOnTheGround) {
     Projectile p;
-    p.init(0, 0, 0, 1, 0.2f, 0, 1000, 0, 7);
+    p.init(0, 0, 0, 1, 0.2f, 0, 1000, 0);
     p.step(0.02f); // one tick
     EXPECT_EQ(p.life, 999);
     EXPECT_FLOAT_EQ(p.position.x, 1);
@@ -30,7 +29,7 @@ TEST(Projectile, FliesAtFiftyUnitsASecondAndSlidesOnTheGround) {
 
 TEST(Projectile, LifeFallsByWholeTicksRoundedUp) {
     Projectile p;
-    p.init(0, 0, 0, 0, 0, 0, 1000, 0, 0);
+    p.init(0, 0, 0, 0, 0, 0, 1000, 0);
     p.step(0.04f); // 25 frames a second: two ticks
     EXPECT_EQ(p.life, 998);
     p.step(1.0f / 60); // under a tick still costs one
@@ -39,7 +38,7 @@ TEST(Projectile, LifeFallsByWholeTicksRoundedUp) {
 
 TEST(Projectile, ThrownBelowTheFieldIsLiftedToTheGroundAndStillHits) {
     Projectile p;
-    p.init(-150, -17, 43, 0, 0.2f, 1, 1000, 0, 0);
+    p.init(-150, -17, 43, 0, 0.2f, 1, 1000, 0);
     p.step(0.02f);
     EXPECT_EQ(p.position.y, 0);
     Kart target = kartAt(1, -150, 45);
@@ -51,7 +50,7 @@ TEST(Projectile, ThrownBelowTheFieldIsLiftedToTheGroundAndStillHits) {
 
 TEST(Projectile, HitsOnlyOtherKartsWithinReach) {
     Projectile p;
-    p.init(0, 0, 0, 0, 0, 0, 1000, 0, 0);
+    p.init(0, 0, 0, 0, 0, 0, 1000, 0);
     Kart own = kartAt(0, 0, 0);
     p.hitTest(own);
     EXPECT_FALSE(own.spinning);
@@ -66,9 +65,9 @@ TEST(Projectile, HitsOnlyOtherKartsWithinReach) {
 TEST(ProjectileTable, FirstFreeSlotThenSlotZeroWhenFullAndSpentSlotsEmpty) {
     auto table = std::make_unique<ProjectileTable>();
     for (int i = 0; i < PROJECTILE_SLOTS; ++i)
-        table->spawn(static_cast<float>(i), 0, 0, 0, 0, 0, 1000, 0, 0);
+        table->spawn(static_cast<float>(i), 0, 0, 0, 0, 0, 1000, 0);
     EXPECT_EQ(table->liveCount, PROJECTILE_SLOTS);
-    table->spawn(-1, 0, 0, 0, 0, 0, 1000, 1, 0);
+    table->spawn(-1, 0, 0, 0, 0, 0, 1000, 1);
     EXPECT_EQ(table->liveCount, PROJECTILE_SLOTS);
     EXPECT_EQ(table->slots[0].position.x, -1);
     EXPECT_EQ(table->slots[0].owner, 1);
@@ -78,13 +77,13 @@ TEST(ProjectileTable, FirstFreeSlotThenSlotZeroWhenFullAndSpentSlotsEmpty) {
     table->update(0.02f);
     EXPECT_FALSE(table->used[5]);
     EXPECT_EQ(table->liveCount, PROJECTILE_SLOTS - 1);
-    table->spawn(99, 0, 0, 0, 0, 0, 1000, 0, 0);
+    table->spawn(99, 0, 0, 0, 0, 0, 1000, 0);
     EXPECT_EQ(table->slots[5].position.x, 99);
 }
 
 TEST(ProjectileTable, OneCoconutWithinReachOfBothKartsHitsOnlyKartOne) {
     auto table = std::make_unique<ProjectileTable>();
-    table->spawn(0, 0, 0, 0, 0, 0, 1000, 5, 0); // thrown by neither
+    table->spawn(0, 0, 0, 0, 0, 0, 1000, 5); // thrown by neither
     Kart first = kartAt(0, 0.5f, 0), second = kartAt(1, -0.5f, 0);
     table->hitTest(first, second);
     EXPECT_TRUE(first.spinning);

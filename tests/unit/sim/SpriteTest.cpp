@@ -8,10 +8,10 @@ namespace {
 TEST(Sprite, InitSetsTheQuadAndFullOpacity) {
     Sprite s;
     s.alpha = 0.2f;
-    s.init(1, 2, 3, 5, 15, 42);
+    s.init(1, 2, 3, 5, 15, LOOK_PALM);
     EXPECT_FLOAT_EQ(s.halfWidth, 2.5f);
     EXPECT_FLOAT_EQ(s.height, 15);
-    EXPECT_EQ(s.texture, 42u);
+    EXPECT_EQ(s.look, LOOK_PALM);
     EXPECT_FLOAT_EQ(s.alpha, 1);
     s.setSize(2);
     EXPECT_FLOAT_EQ(s.halfWidth, 1);
@@ -20,7 +20,7 @@ TEST(Sprite, InitSetsTheQuadAndFullOpacity) {
 
 TEST(Sprite, FacesTheViewerSquarely) {
     Sprite s;
-    s.init(10, 0, 10, 4, 4, 1);
+    s.init(10, 0, 10, 4, 4, LOOK_LAMP);
     for (auto [cx, cz] : {std::pair{0.0f, 0.0f}, {10.0f, -5.0f}, {-3.0f, 40.0f}}) {
         const Vec3 across = s.acrossFor(cx, cz);
         const Vec3 view{10 - cx, 0, 10 - cz};
@@ -35,18 +35,18 @@ TEST(Sprite, FacesTheViewerSquarely) {
 
 TEST(Sprite, AViewerStraightAboveSeesNoWidth) {
     Sprite s;
-    s.init(7, 0, -3, 4, 4, 1);
+    s.init(7, 0, -3, 4, 4, LOOK_LAMP);
     const Vec3 across = s.acrossFor(7, -3);
     EXPECT_FLOAT_EQ(length3(across), 0);
 }
 
 TEST(CirclingSprite, IsAWideCloudBandThatKeepsItsAngleInOneTurn) {
     CirclingSprite cloud;
-    cloud.init(9, 3, 90, 4, 100);
+    cloud.init(LOOK_CLOUD_2, 3, 90, 4, 100);
     EXPECT_FLOAT_EQ(cloud.sprite.halfWidth, 100);
     EXPECT_FLOAT_EQ(cloud.sprite.height, 50);
     EXPECT_FLOAT_EQ(cloud.sprite.position.y, 4);
-    EXPECT_EQ(cloud.sprite.texture, 9u);
+    EXPECT_EQ(cloud.sprite.look, LOOK_CLOUD_2);
 
     for (int i = 0; i < 1200; ++i) { // 120 s
         cloud.update(0.1f);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "assets/Model.h"
+#include "assets/ModelSlots.h"
+#include "assets/TextureSlots.h"
+#include "render/ListSlots.h"
+#include "sim/Sprite.h"
+
+#include <cstdint>
+#include <vector>
+
+// A palm or lamp as the last view sorted them, far to near.
+struct Billboard {
+    float sortKey; // squared horizontal distance to that view's camera
+    float x, z;
+    SpriteLook look;
+};
+
+// What the renderer keeps from start-up to the end: the GL names of its
+// textures and lists, the models it draws from, and its own scratch space.
+// The World knows none of it; the shell owns one.
+struct RenderAssets {
+    uint32_t textureIds[TEXTURE_SLOTS] = {};
+    uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
+    uint32_t wheelList = 0; // every kart of every match rolls on this one wheel
+    Model models[MODEL_SLOTS];
+    std::vector<Billboard> billboards;
+
+    // The picture a sprite shows.
+    uint32_t textureOf(SpriteLook look) const;
+};
