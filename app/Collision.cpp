@@ -1,11 +1,8 @@
-#include "app/ArenaLayout.h"
 #include "app/World.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr float TAG_COOLDOWN = 2; // seconds before "it" can pass back
 
 void collideWithScenery(Kart& kart, SceneryObject* scenery) {
     for (int i = 0; i < SCENERY_SLOTS; ++i) {
@@ -41,16 +38,12 @@ void World::collide() {
     collideWithScenery(karts[1], scenery);
 
     // Karts never slide off each other: each one that feels the contact
-    // bounces back on its own. Touching passes "it" on, once per meeting.
+    // bounces back on its own.
     for (int k = 0; k < 2; ++k) {
         Kart& tester = karts[k];
         if (tester.testBox(karts[1 - k].collisionBox) == -1)
             continue;
-        if (tagCooldown <= 0) {
-            karts[0].isIt = !karts[0].isIt;
-            karts[1].isIt = !karts[1].isIt;
-            tagCooldown = TAG_COOLDOWN;
-        }
+        passTagOnTouch();
         tester.bump();
     }
 

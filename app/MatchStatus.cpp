@@ -1,5 +1,7 @@
 #include "app/MatchStatus.h"
 
+#include "app/TagRules.h"
+
 void MatchStatus::init(int windowWidth, int windowHeight) {
     showP1Wins = showP2Wins = showHurryUp = showGoal = false;
     showClock = true;
@@ -9,7 +11,7 @@ void MatchStatus::init(int windowWidth, int windowHeight) {
     centreY = windowHeight / 2.0f;
     messageTime = MESSAGE_SECONDS;
     matchClock = 0;
-    tagClockShown1 = tagClockShown2 = 120;
+    tagClockShown1 = tagClockShown2 = TAG_CLOCK_SECONDS;
     clockRunning = false;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ArenaLayout.h"
 #include "app/MatchStatus.h"
+#include "sim/Arena.h"
 #include "sim/Ball.h"
 #include "sim/Camera.h"
 #include "sim/CheckpointList.h"
@@ -21,15 +21,7 @@ constexpr GameMode GAME_COLLECT = 2;
 constexpr GameMode GAME_TAG = 3;
 constexpr GameMode GAME_BALL = 4;
 
-constexpr int SCENERY_SLOTS = 1024;
 constexpr int CLOUD_COUNT = 3;
-constexpr int STEAM_VENTS = 6;
-
-// The ball game: the ball's kick-off spot, and the goal points, player 1's
-// at the +x end, player 2's at the -x end (y: the height a guide points at).
-constexpr Vec3 BALL_START{0, 3, 60};
-constexpr float BALL_RADIUS = 3;
-constexpr Vec3 GOAL_POINTS[2] = {{107, 3, 45}, {-107, 3, 45}};
 
 // The logical window every viewport and the HUD are laid out in.
 constexpr int WINDOW_WIDTH = 1280;
@@ -74,15 +66,21 @@ struct World {
     void collide();
     // The current gameMode's checks for one step.
     void applyRules(float dt);
-    void raceStep();
-    void collectStep();
-    void tagStep(float dt);
-    void ballStep();
-    void kickOff();
     void moveToRaceStart();
 
-    // The invisible boxes karts collide with, in their fixed slots.
-    void layOutArena();
+    // Each match type's rules, each in the file named after it.
+    void startRace(); // RaceRules.cpp
+    void raceStep();
+    void startCollect(); // CollectRules.cpp
+    void collectStep();
+    void startTag(); // TagRules.cpp
+    void coolTagDown(float dt);
+    void passTagOnTouch();
+    void tagStep(float dt);
+    void startBall(); // BallRules.cpp
+    void ballStep();
+    void kickOff();
+
     // The moon and the palm and lamp billboards.
     void placeSceneSprites();
 };

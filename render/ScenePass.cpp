@@ -15,6 +15,7 @@
 #include "render/RenderAssets.h"
 #include "render/SkyBox.h"
 #include "render/SpriteDraw.h"
+#include "sim/Arena.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -71,12 +72,13 @@ void drawPlantAndArrow(const uint32_t* displayLists) {
 
 // Grass under everything outside the brick walls.
 void drawOuterGround() {
+    const GroundQuad& g = OUTER_GROUND;
     glColor3fv(GROUND_GREEN);
     glBegin(GL_QUADS);
-    glVertex3f(-115, -0.1f, -300);
-    glVertex3f(-115, -0.1f, 300);
-    glVertex3f(115, -0.1f, 300);
-    glVertex3f(115, -0.1f, -300);
+    glVertex3f(g.x0, g.y, g.z0);
+    glVertex3f(g.x0, g.y, g.z1);
+    glVertex3f(g.x1, g.y, g.z1);
+    glVertex3f(g.x1, g.y, g.z0);
     glEnd();
 }
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr Vec3 RESPAWN_POINT{0, 400, 10};
-
 // Controls.
 constexpr float ENGINE_FORCE = 15;
 constexpr float ENGINE_FORCE_FAST = 5; // from FAST_SPEED up
@@ -48,6 +46,15 @@ constexpr float NOSE_DROP_LIMIT = -1;
 constexpr float BODY_CLEARANCE = 0.1f;
 constexpr float BODY_SNAP = 0.05f;
 
+constexpr float DUST_SPEED = 10; // red dust flies from a pad above this speed
+constexpr float DUST[3] = {0.6f, 0.2f, 0.2f};
+constexpr float SMOKE[3] = {0.5f, 0.5f, 0.5f};
+
+void paintExhaust(float* colour, const float* value) {
+    for (int i = 0; i < 3; ++i)
+        colour[i] = value[i];
+}
+
 float clamp(float v, float low, float high) {
     return v < low ? low : v > high ? high : v;
 }
@@ -66,6 +73,17 @@ Kart::Kart(int kartId) : id(kartId) {
     exhaust = ParticleSystem::exhaust();
     collisionBox.place(position.x, position.y + halfSize.y, position.z, radToDeg(heading), size.x,
                        size.y, size.z);
+}
+
+float Kart::groundHeightAt(float x, float y, float z) {
+    const ArenaGround ground = arenaGround(x, y, z);
+    if (!ground.onPad) {
+        paintExhaust(exhaust.colour, SMOKE);
+    } else if (speed > DUST_SPEED && ground.dusty) {
+        paintExhaust(exhaust.colour, DUST);
+        exhaust.setEmitting(true);
+    }
+    return ground.height;
 }
 
 void Kart::setColour(int8_t red, int8_t green, int8_t blue) {

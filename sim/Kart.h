@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/Arena.h"
 #include "sim/CheckpointList.h"
 #include "sim/KartSteering.h"
 #include "sim/ParticleSystem.h"
@@ -17,10 +18,6 @@ enum Wheel : int {
     WHEEL_REAR_RIGHT = 2,
     WHEEL_REAR_LEFT = 3
 };
-
-// The tunnels and the lower circuit lie below this height; above it is the
-// field's level.
-constexpr float LOWER_LEVEL_TOP = -2;
 
 // One player's kart: a point with a speed along its heading, four wheels that
 // each follow the arena's height, and a body posed from the wheel heights.
@@ -77,7 +74,7 @@ struct Kart {
     SceneryObject collisionBox;
     CheckpointList checkpoints;
     int score = 0;
-    float tagClock = 120;
+    float tagClock = 0; // seconds; a tag match sets it
     bool isIt = false;
     int goals = 0;
     float shotCooldown = 0;
@@ -110,8 +107,8 @@ struct Kart {
 
     // One physics step of dt seconds.
     void update(float dt);
-    // The arena's height under a point. Also colours the exhaust: red dust on
-    // the field's pads at speed, grey elsewhere.
+    // The arena's height under a point. Also colours the exhaust from what
+    // is there: red dust on the field's pads at speed, grey off them.
     float groundHeightAt(float x, float y, float z);
 
     // Collision against upright boxes.

@@ -1,6 +1,6 @@
 #include "NavGrid.h"
 
-#include "app/ArenaLayout.h"
+#include "sim/Arena.h"
 #include "app/World.h"
 #include "assets/TextureSlots.h"
 #include "sim/Kart.h"

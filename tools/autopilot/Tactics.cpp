@@ -49,8 +49,12 @@ constexpr float PUSH_TURNS[] = {0, 0.26f, -0.26f, 0.52f, -0.52f, 0.79f, -0.79f};
 constexpr float RUN_ROOM = 1.0f;
 // Out of a corner, a kart pushes the ball toward here, on its goal's half.
 constexpr Vec3 CLEARING[2] = {{60, 0, 45}, {-60, 0, 45}};
-constexpr float FIELD_MIN_X = -103, FIELD_MAX_X = 103, FIELD_MIN_Z = 1.5f, FIELD_MAX_Z = 88.5f;
-constexpr float FIELD_Y = 0;
+// Where the ball can be driven to: the field, less a margin at its edges.
+constexpr float EDGE_MARGIN_X = 2, EDGE_MARGIN_Z = 1.5f;
+constexpr float FIELD_MIN_X = BALL_FIELD_MIN_X + EDGE_MARGIN_X;
+constexpr float FIELD_MAX_X = BALL_FIELD_MAX_X - EDGE_MARGIN_X;
+constexpr float FIELD_MIN_Z = BALL_FIELD_MIN_Z + EDGE_MARGIN_Z;
+constexpr float FIELD_MAX_Z = BALL_FIELD_MAX_Z - EDGE_MARGIN_Z;
 
 bool sameVec(Vec3 a, Vec3 b) {
     return a.x == b.x && a.y == b.y && a.z == b.z;

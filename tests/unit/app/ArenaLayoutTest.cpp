@@ -1,7 +1,7 @@
-#include "app/ArenaLayout.h"
 #include "app/Input.h"
 #include "app/World.h"
 #include "assets/TextureSlots.h"
+#include "sim/Arena.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace {
 struct ArenaLayoutTest : ::testing::Test {
     std::unique_ptr<World> world = std::make_unique<World>();
 
-    void SetUp() override { world->layOutArena(); }
+    void SetUp() override { layOutArenaBoxes(world->scenery); }
 
     void expectBox(int slot, Vec3 centre, Vec3 size) {
         SCOPED_TRACE(slot);

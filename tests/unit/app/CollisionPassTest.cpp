@@ -1,5 +1,5 @@
 #include "../sim/KartOnTheField.h"
-#include "app/ArenaLayout.h"
+#include "sim/Arena.h"
 #include "app/World.h"
 
 #include <gtest/gtest.h>

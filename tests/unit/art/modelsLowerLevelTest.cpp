@@ -3,6 +3,8 @@
 // no cracks; the ceilings must face down, under the field's ground quads.
 #include "tests/unit/art/modelsGenerated.h"
 
+#include "sim/Arena.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
@@ -14,62 +16,21 @@ constexpr int FLOORS = 5;   // stone, lit from the front and above
 constexpr int CEILINGS = 1; // steel, lit from the side
 constexpr float ON_THE_FLOOR = 0.02f;
 
-// The karts' ground height on the lower level, written out afresh from the
-// arena's table (mirror-symmetric in x), for the places a kart can reach.
+// The karts' own ground on the lower level.
 float lowerLevelHeight(float x, float z) {
-    const float X = -std::fabs(x);
-    if (X < -135) {
-        if (z < 0)
-            return -10;
-        if (z < 20)
-            return -z / 4 - 10;
-        if (z < 30)
-            return -15;
-        if (z < 40)
-            return -(z - 30) / 4 - 15;
-        if (z < 50)
-            return -17.5f;
-        if (z < 60)
-            return (z - 50) / 4 - 17.5f;
-        if (z < 70)
-            return -15;
-        if (z < 90)
-            return (z - 70) / 4 - 15;
-        return -10;
-    }
-    if (X < -115) {
-        if (z < 0 || z >= 90)
-            return (X + 115) / 2 + 0.5f;
-        return -(X + 115) / 4 - 20 + 0.3f;
-    }
-    if (X < -85)
-        return (X + 115) / 3 - 20 + 0.3f;
-    if (X < -50)
-        return -10;
-    if (X < -30) {
-        if (z >= 30 && z < 40)
-            return -(z - 30) / 4 - 10;
-        if (z >= 40 && z < 50)
-            return -12.5f;
-        if (z >= 50 && z < 60)
-            return (z - 50) / 4 - 12.5f;
-        return -10;
-    }
-    if (X < -25)
-        return -10;
-    if (X < -5)
-        return -(X + 25) / 4 - 10;
-    return -15;
+    return arenaGround(x, LOWER_LEVEL_TOP - 1, z).height;
 }
 
 struct Area {
     float x0, x1, z0, z1; // west half; the east half is its mirror
 };
 
-constexpr Area LANE{-155, -135, -10, 100};
-constexpr Area RAMPS[2] = {{-135, -115, -10, 0}, {-135, -115, 90, 100}};
-constexpr Area TUNNELS[2] = {{-135, 0, 20, 30}, {-135, 0, 60, 70}};
-constexpr Area PASSAGE{-50, -30, 30, 60};
+constexpr Area LANE_AREA{LANE_OUTER_X, LANE_INNER_X, SOUTH_RAMP_Z0, NORTH_RAMP_Z1};
+constexpr Area RAMPS[2] = {{LANE_INNER_X, RAMP_TOP_X, SOUTH_RAMP_Z0, SOUTH_RAMP_Z1},
+                           {LANE_INNER_X, RAMP_TOP_X, NORTH_RAMP_Z0, NORTH_RAMP_Z1}};
+constexpr Area TUNNELS[2] = {{LANE_INNER_X, 0, TUNNEL_BANDS[0][0], TUNNEL_BANDS[0][1]},
+                             {LANE_INNER_X, 0, TUNNEL_BANDS[1][0], TUNNEL_BANDS[1][1]}};
+constexpr Area PASSAGE_AREA{PASSAGE_WEST_X, PASSAGE_EAST_X, PASSAGE_Z0, PASSAGE_Z1};
 
 // Both halves, on a grid that comes within a few hundredths of every edge.
 std::vector<Vec3> samplesIn(const Area& a, float step) {
@@ -149,16 +110,16 @@ void expectFloorFollowsGround(const Area& area, float (*expected)(float, float))
 }
 
 TEST(LowerLevel, FloorsStandWhereTheKartsWheelsDo) {
-    expectFloorFollowsGround(LANE, lowerLevelHeight);
+    expectFloorFollowsGround(LANE_AREA, lowerLevelHeight);
     for (const Area& tunnel : TUNNELS)
         expectFloorFollowsGround(tunnel, lowerLevelHeight);
-    expectFloorFollowsGround(PASSAGE, lowerLevelHeight);
+    expectFloorFollowsGround(PASSAGE_AREA, lowerLevelHeight);
 }
 
-// The upper level's own formula on the ramps, which karts coming down from
-// the walkway drive on.
-float upperRampHeight(float x, float) {
-    return (-std::fabs(x) + 115) / 2 + 0.5f;
+// The upper level's ground on the ramps, which karts coming down from the
+// walkway drive on.
+float upperRampHeight(float x, float z) {
+    return arenaGround(x, LOWER_LEVEL_TOP + 1, z).height;
 }
 
 TEST(LowerLevel, RampsDownFromTheUpperLevelAreDrawn) {
@@ -217,7 +178,7 @@ TEST(LowerLevel, FloorsFaceUp) {
 TEST(LowerLevel, CeilingsCoverTunnelsAndPassagesFacingDown) {
     const MeshObject& ceilings = generatedModel("steam.ASE").objects[CEILINGS];
     std::vector<Vec3> points;
-    for (const Area& a : {TUNNELS[0], TUNNELS[1], PASSAGE})
+    for (const Area& a : {TUNNELS[0], TUNNELS[1], PASSAGE_AREA})
         for (Vec3 p : samplesIn(a, 2))
             points.push_back(p);
     for (Vec3 p : points) {

@@ -1,4 +1,4 @@
-#include "render/BuildingTable.h"
+#include "sim/Arena.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,12 @@ namespace {
 
 constexpr int EAST_FIRST = 35, WEST_FIRST = 45, SIDE_ROWS = 10;
 
-TEST(BuildingTable, WestSideIsTheEastSideTurnedHalfRoundTheFieldCentre) {
+TEST(ArenaBuildings, WestSideIsTheEastSideTurnedHalfRoundTheFieldCentre) {
     for (int i = 0; i < SIDE_ROWS; ++i) {
-        const BuildingPlacement& east = BUILDINGS[EAST_FIRST + i];
-        const BuildingPlacement& west = BUILDINGS[WEST_FIRST + i];
+        const BuildingPlace& east = BUILDINGS[EAST_FIRST + i];
+        const BuildingPlace& west = BUILDINGS[WEST_FIRST + i];
         SCOPED_TRACE(i);
-        EXPECT_EQ(west.list, east.list);
+        EXPECT_EQ(west.model, east.model);
         EXPECT_FLOAT_EQ(west.x, -east.x);
         EXPECT_NEAR(west.z, 90 - east.z, 1e-4f);
         float turn = east.turn + 180;
@@ -22,7 +22,7 @@ TEST(BuildingTable, WestSideIsTheEastSideTurnedHalfRoundTheFieldCentre) {
     }
 }
 
-TEST(BuildingTable, RowsFaceTheFieldFromTheirSides) {
+TEST(ArenaBuildings, RowsFaceTheFieldFromTheirSides) {
     for (int i = 0; i < 15; ++i) {
         EXPECT_FLOAT_EQ(BUILDINGS[i].z, 0) << i;
         EXPECT_FLOAT_EQ(BUILDINGS[i].turn, 0) << i;
@@ -31,31 +31,21 @@ TEST(BuildingTable, RowsFaceTheFieldFromTheirSides) {
         EXPECT_FLOAT_EQ(BUILDINGS[i].z, 90) << i;
         EXPECT_FLOAT_EQ(BUILDINGS[i].turn, 180) << i;
     }
-    EXPECT_EQ(BUILDINGS[3].list, LIST_LANDMARK);
+    EXPECT_EQ(BUILDINGS[3].model, BUILDING_LANDMARK);
     EXPECT_FLOAT_EQ(BUILDINGS[3].x, 0);
 }
 
-TEST(BuildingTable, OnlyTheSmallSideBuildingsAreStretched) {
+TEST(ArenaBuildings, OnlyTheSmallSideBuildingsAreStretched) {
     int stretched = 0;
-    for (const BuildingPlacement& b : BUILDINGS) {
+    for (const BuildingPlace& b : BUILDINGS) {
         if (b.widthScale != 1) {
             ++stretched;
-            EXPECT_EQ(b.list, LIST_BUILDING_SMALL);
+            EXPECT_EQ(b.model, BUILDING_SMALL);
             EXPECT_FLOAT_EQ(b.widthScale, 1.1f);
             EXPECT_FLOAT_EQ(std::abs(b.turn), 90);
         }
     }
     EXPECT_EQ(stretched, 4);
-}
-
-TEST(BuildingTable, NoRowDrawsAListThatIsNotABuilding) {
-    for (const BuildingPlacement& b : BUILDINGS) {
-        EXPECT_NE(b.list, LIST_KART_OUTLINE);
-        EXPECT_NE(b.list, LIST_PLANT);
-        EXPECT_NE(b.list, LIST_ARROW);
-        EXPECT_NE(b.list, LIST_STEAM);
-        EXPECT_NE(b.list, LIST_ARENA);
-    }
 }
 
 } // namespace
