@@ -93,7 +93,7 @@ void drawBall(const Ball& ball) {
     glDisable(GL_LIGHT0);
 }
 
-void raceGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
+void raceGuides(const DrawnMotion& drawn, const RenderAssets& assets) {
     for (int k = 0; k < 2; ++k) {
         const Kart& kart = drawn.karts[k];
         if (kart.checkpoints.isFinished())
@@ -116,7 +116,7 @@ void collectGuides(const World& world, const DrawnMotion& drawn, const RenderAss
     }
 }
 
-void tagGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
+void tagGuides(const DrawnMotion& drawn, const RenderAssets& assets) {
     for (int k = 0; k < 2; ++k) {
         const Vec3& other = drawn.karts[1 - k].position;
         setGuideColour(k);
@@ -124,7 +124,7 @@ void tagGuides(const World& world, const DrawnMotion& drawn, const RenderAssets&
     }
 }
 
-void ballGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
+void ballGuides(const DrawnMotion& drawn, const RenderAssets& assets) {
     drawBall(drawn.ball);
     for (int k = 0; k < 2; ++k) {
         const Vec3& goal = GOAL_POINTS[k];
@@ -138,16 +138,16 @@ void ballGuides(const World& world, const DrawnMotion& drawn, const RenderAssets
 void drawGuides(const World& world, const DrawnMotion& drawn, const RenderAssets& assets) {
     switch (world.gameMode) {
     case GAME_RACE:
-        raceGuides(world, drawn, assets);
+        raceGuides(drawn, assets);
         break;
     case GAME_COLLECT:
         collectGuides(world, drawn, assets);
         break;
     case GAME_TAG:
-        tagGuides(world, drawn, assets);
+        tagGuides(drawn, assets);
         break;
     case GAME_BALL:
-        ballGuides(world, drawn, assets);
+        ballGuides(drawn, assets);
         break;
     default:
         break;
