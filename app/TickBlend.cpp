@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr float TWO_PI = 6.2831853f;
 constexpr float FULL_CIRCLE_DEGREES = 360;
 // Nothing the rules move goes this far in one tick: farther is a jump.
 constexpr float JUMP = 20;

@@ -14,7 +14,6 @@ namespace {
 constexpr float GUIDE_COLOURS[2][4] = {{0, 0.25f, 0.8f, 0.7f}, {0, 0.8f, 0.25f, 0.7f}};
 constexpr float ARROW_AHEAD = 4; // along the kart's heading
 constexpr float ARROW_ABOVE = 2;
-constexpr double ARROW_PI = 3.14; // the arrow's turn was tuned with it
 constexpr float MARKER_WIDTH = 0.4f, MARKER_HEIGHT = 4;
 constexpr int BALL_SLICES = 20;
 

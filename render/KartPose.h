@@ -8,9 +8,6 @@
 // The numbers the kart drawing turns its simulated state into, kept apart from
 // the GL calls so they can be checked without a window.
 
-// Radians to degrees for glRotated: 180 / 3.1415, a shade off the real ratio,
-// as the body and wheel animation were tuned with it.
-inline constexpr float DEG_PER_RAD = 57.29747f;
 
 // Length factor of the body while it bounces back: 80 % as the bounce starts,
 // whole again after a second. No bounce, no squash.

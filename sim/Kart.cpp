@@ -31,7 +31,6 @@ constexpr float BUMP_DECAY = 0.95f; // per update
 constexpr float BUMP_SECONDS = 1;
 constexpr float SPIN_SLOWING = 0.15f; // spin rate lost per second
 constexpr float SPIN_FLOOR = 0.003f;
-constexpr float FULL_TURN = 6.28f;
 constexpr float SPIN_DRAG = 0.92f; // per update
 constexpr float SLIDE_LIMIT = 5;
 constexpr float SLIDE_TURN = 0.5f; // turn rate a slide needs to push sideways
@@ -350,7 +349,7 @@ void Kart::spinOut(float dt) {
     const float step = SPIN_SLOWING * dt;
     if (spinRate > step + SPIN_FLOOR)
         spinRate -= step;
-    if (spinAngle > FULL_TURN) {
+    if (spinAngle > FULL_SPIN) {
         spinAngle = 0;
         spinRate = 0.15f;
         spinning = false;

@@ -5,7 +5,7 @@
 void yawMatrix(float yawDegrees, float out[9]) {
     // The exact pi, as the graphics library's own rotation uses: this matrix
     // must agree with what glRotatef builds for the same yaw.
-    const double radians = yawDegrees * (3.14159265358979323846 / 180.0);
+    const double radians = yawDegrees * (PI_EXACT / 180.0);
     const float s = static_cast<float>(std::sin(radians));
     const float c = static_cast<float>(std::cos(radians));
     const float m[9] = {c, 0, -s, 0, 1, 0, s, 0, c};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/Angles.h"
+
 // Three floats, y up in world space. Deliberately a plain record: copied
 // freely, stored in arrays, never kept normalised.
 struct Vec3 {
@@ -12,10 +14,6 @@ struct Vec3 {
     }
 };
 
-// The game's own pi is the float nearest 3.14159, a touch short of the real
-// one; every degree/radian conversion carries it, and the handling of the
-// karts was tuned with it.
-extern const float PI;
 
 // By value.
 Vec3 subtract(Vec3 a, Vec3 b);

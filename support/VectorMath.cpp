@@ -4,8 +4,6 @@
 
 static_assert(sizeof(Vec3) == 3 * sizeof(float), "Vec3 is passed as a run of three floats");
 
-const float PI = 3.14159f;
-
 Vec3 subtract(Vec3 a, Vec3 b) {
     return {a.x - b.x, a.y - b.y, a.z - b.z};
 }

@@ -7,7 +7,7 @@
 
 // Geometry on the ground plane (x, z): what steering works in.
 
-constexpr float PI_F = 3.14159265f;
+constexpr float PI_F = static_cast<float>(PI_EXACT);
 
 inline float flatDistance(Vec3 a, Vec3 b) {
     return std::hypot(b.x - a.x, b.z - a.z);
