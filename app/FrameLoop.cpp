@@ -5,11 +5,11 @@
 
 bool chooseMode(World& world) {
     GameMode chosen = 0;
-    if (keyState[SLOT_CHOOSE_RACE])
+    if (world.keyState[SLOT_CHOOSE_RACE])
         chosen = GAME_RACE;
-    else if (keyState[SLOT_CHOOSE_TAG])
+    else if (world.keyState[SLOT_CHOOSE_TAG])
         chosen = GAME_TAG;
-    else if (keyState[SLOT_CHOOSE_BALL])
+    else if (world.keyState[SLOT_CHOOSE_BALL])
         chosen = GAME_BALL;
     if (chosen == 0)
         return false;

@@ -4,8 +4,6 @@
 #include "support/Diagnostics.h"
 #include "support/Sound.h"
 
-uint8_t keyState[256];
-
 int keySlot(unsigned char key) {
     // Lower-case letters only: with shift or caps lock no kart control answers.
     static const char KART_KEYS[] = "qwevasdfxruiobjklhmy";
@@ -29,7 +27,7 @@ int keySlot(unsigned char key) {
 void keyDown(World& world, unsigned char key) {
     int slot = keySlot(key);
     if (slot >= 0) {
-        keyState[slot] = 1;
+        world.keyState[slot] = 1;
         return;
     }
     switch (key) {
@@ -59,7 +57,7 @@ void keyDown(World& world, unsigned char key) {
 void keyUp(World& world, unsigned char key) {
     int slot = keySlot(key);
     if (slot >= 0) {
-        keyState[slot] = 0;
+        world.keyState[slot] = 0;
         return;
     }
     if (key == '9')
@@ -92,7 +90,7 @@ void fire(World& world, Kart& kart) {
     kart.shotCooldown = SHOT_COOLDOWN;
 }
 
-int steering(const KartKeys& keys) {
+int steering(const uint8_t* keyState, const KartKeys& keys) {
     const bool plus = keyState[keys.steerPlus], minus = keyState[keys.steerMinus];
     if (plus && minus)
         return 0;
@@ -102,6 +100,7 @@ int steering(const KartKeys& keys) {
 } // namespace
 
 void applyInput(World& world) {
+    const uint8_t* keyState = world.keyState;
     if (keyState[SLOT_MODE_SELECT]) {
         world.awaitingModeSelection = true;
         return;
@@ -123,7 +122,7 @@ void applyInput(World& world) {
         if (keyState[PLAYER_KEYS[k].reverse])
             karts[k].reverse();
     for (int k = 0; k < 2; ++k)
-        karts[k].steer(steering(PLAYER_KEYS[k]));
+        karts[k].steer(steering(keyState, PLAYER_KEYS[k]));
     for (int k = 0; k < 2; ++k)
         karts[k].setSlide(keyState[PLAYER_KEYS[k].slideFirst],
                           keyState[PLAYER_KEYS[k].slideSecond]);

@@ -4,10 +4,9 @@
 
 struct World;
 
-// Held keys by action slot, not by character: 0-9 player 1, 10-19 player 2,
-// 105/107/108 the mode keys, 110 back to mode selection.
-extern uint8_t keyState[256];
-
+// The World's key table holds keys by action slot, not by character: 0-9
+// player 1, 10-19 player 2, 105/107/108 the mode keys, 110 back to mode
+// selection.
 constexpr int SLOT_CHOOSE_RACE = 105;
 constexpr int SLOT_CHOOSE_TAG = 107;
 constexpr int SLOT_CHOOSE_BALL = 108;

@@ -55,6 +55,7 @@ struct World {
     CirclingSprite clouds[CLOUD_COUNT];
     Sprite moonSprite, palmSprite, lampSprite;
     std::vector<Placement> placements; // every palm and lamp, in set-up order
+    uint8_t keyState[256] = {};        // held keys by action slot (app/Input.h)
 
     // One-time set-up after loading; starts a race.
     void setUp();

@@ -81,7 +81,7 @@ TEST_F(FrameLoopTest, ModeSelectKeyIsIgnoredDuringTheCountdown) {
     loop.simulate(world, 1000);
     EXPECT_FALSE(world.awaitingModeSelection);
     // Still held when the countdown ends: now it takes effect.
-    keyState[SLOT_MODE_SELECT] = 1;
+    world.keyState[SLOT_MODE_SELECT] = 1;
     int32_t now = 1000;
     while (world.matchStatus.countdownShowing())
         loop.simulate(world, now += 500);
@@ -115,7 +115,7 @@ TEST_F(FrameLoopTest, ChoosingAModeStartsItsMatchAndResetsTheClock) {
     EXPECT_TRUE(world.matchStatus.countdownActive);
     EXPECT_EQ(world.matchStatus.matchClock, 0);
     // The match start released every key, the chosen one too.
-    EXPECT_EQ(keyState[SLOT_CHOOSE_TAG], 0);
+    EXPECT_EQ(world.keyState[SLOT_CHOOSE_TAG], 0);
     // The long wait does not land in the next frame, nor any backlog.
     FrameLoop::Step next = loop.simulate(world, now + 20);
     EXPECT_FLOAT_EQ(next.dt, 0.02f);
@@ -154,9 +154,9 @@ TEST(Input, KartKeysAreLowerCaseOnly) {
 TEST(Input, PressAndReleaseSetAndClearTheSlot) {
     World world;
     keyDown(world, 'i');
-    EXPECT_EQ(keyState[11], 1);
+    EXPECT_EQ(world.keyState[11], 1);
     keyUp(world, 'i');
-    EXPECT_EQ(keyState[11], 0);
+    EXPECT_EQ(world.keyState[11], 0);
 }
 
 TEST(Input, DuskSkyAndTitleBanner) {

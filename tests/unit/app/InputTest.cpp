@@ -16,11 +16,9 @@ struct InputTest : ::testing::Test {
     Kart& kart2 = world.karts[1];
 
     void SetUp() override {
-        std::memset(keyState, 0, sizeof keyState);
         kart1 = kartAt({30, 0, 50}, 0);
         kart2 = kartAt({-30, 0, 50}, 1);
     }
-    void TearDown() override { std::memset(keyState, 0, sizeof keyState); }
 
     void hold(const char* keys) {
         for (const char* key = keys; *key; ++key)
@@ -137,10 +135,10 @@ TEST_F(InputTest, ReleasingNineTogglesTheEngineSound) {
 
 TEST_F(InputTest, AMatchStartReleasesEveryKey) {
     hold("wf0");
-    keyState[200] = 1;
+    world.keyState[200] = 1;
     world.startMatch();
     for (int slot = 0; slot < 256; ++slot)
-        ASSERT_EQ(keyState[slot], 0) << slot;
+        ASSERT_EQ(world.keyState[slot], 0) << slot;
 }
 
 } // namespace

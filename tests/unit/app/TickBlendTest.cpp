@@ -32,7 +32,6 @@ struct DrawnBetweenTicks : ::testing::Test {
         while (world->matchStatus.countdownActive)
             loop.simulate(*world, now += 10);
     }
-    void TearDown() override { std::memset(keyState, 0, sizeof keyState); }
 
     const Kart& frame(int32_t ms) {
         loop.simulate(*world, now += ms);
