@@ -6,7 +6,7 @@
 void World::startCollect() {
     // Appended, not renewed: the list keeps every earlier start's points.
     for (const Vec3& p : COLLECT_POINTS)
-        goalList.add(p.x, p.y, p.z, CHECKPOINT_RADIUS);
+        addCheckpoint(goalList, p);
     goalList.shuffle();
 }
 

@@ -1,7 +1,6 @@
 #include "app/Input.h"
 
 #include "app/World.h"
-#include "support/Diagnostics.h"
 #include "support/Sound.h"
 
 int keySlot(unsigned char key) {
@@ -132,6 +131,6 @@ void applyInput(World& world) {
             continue;
         fire(world, karts[k]);
         if (k == 1)
-            printDiagnostic("adding projectile!\n");
+            world.diagnose("adding projectile!\n");
     }
 }

@@ -7,9 +7,8 @@ void World::startRace() {
     moveToRaceStart();
     for (int lap = 0; lap < RACE_LAPS; ++lap) {
         for (const Vec3& p : RACE_COURSE) {
-            karts[0].checkpoints.add(p.x, p.y, p.z, CHECKPOINT_RADIUS);
-            karts[1].checkpoints.add(p.x - KART_2_OFFSET, p.y, p.z - KART_2_OFFSET,
-                                     CHECKPOINT_RADIUS);
+            addCheckpoint(karts[0].checkpoints, p);
+            addCheckpoint(karts[1].checkpoints, {p.x - KART_2_OFFSET, p.y, p.z - KART_2_OFFSET});
         }
     }
     matchStatus.beginCountdown();

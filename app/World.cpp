@@ -90,6 +90,15 @@ void World::startMatch() {
         kart.settleWheels();
 }
 
+void World::diagnose(const char* line) const {
+    std::fputs(line, diagnostics != nullptr ? diagnostics : stdout);
+}
+
+void World::addCheckpoint(CheckpointList& course, Vec3 at) {
+    if (!course.add(at.x, at.y, at.z, CHECKPOINT_RADIUS))
+        diagnose("warning, loaded too many checkpoints\n");
+}
+
 void World::placeSceneSprites() {
     moonSprite.init(160, 10, -160, 60, 60, LOOK_MOON);
     // Palm and lamp are moved to each placement as it is drawn: only their

@@ -12,6 +12,7 @@
 #include "sim/Sprite.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 // Match types. 2 is a collect-the-point rule set no key offers.
@@ -56,6 +57,9 @@ struct World {
     Sprite moonSprite, palmSprite, lampSprite;
     std::vector<Placement> placements; // every palm and lamp, in set-up order
     uint8_t keyState[256] = {};        // held keys by action slot (app/Input.h)
+    // The game's few diagnostic lines: standard output in the game, standard
+    // error in tools whose standard output is data.
+    std::FILE* diagnostics = stdout;
 
     // One-time set-up after loading; starts a race.
     void setUp();
@@ -84,4 +88,8 @@ struct World {
 
     // The moon and the palm and lamp billboards.
     void placeSceneSprites();
+    // One diagnostic line, its newline included.
+    void diagnose(const char* line) const;
+    // A point onto a course; a full course warns.
+    void addCheckpoint(CheckpointList& course, Vec3 at);
 };

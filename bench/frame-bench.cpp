@@ -23,7 +23,6 @@
 #include "render/RenderAssets.h"
 #include "render/SkyBox.h"
 #include "render/Viewport.h"
-#include "support/Diagnostics.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -188,7 +187,7 @@ int main(int argc, char** argv) {
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     glutCreateWindow("vk-frame-bench");
-    diagnosticStream = std::fopen("/dev/null", "w");
+    world.diagnostics = std::fopen("/dev/null", "w");
     std::srand(script.seed);
     startUpWorld(world, assets);
     world.playerCount = views;

@@ -9,7 +9,6 @@
 #include "app/FrameLoop.h"
 #include "app/Input.h"
 #include "app/World.h"
-#include "support/Diagnostics.h"
 
 #include <chrono>
 #include <cstdio>
@@ -18,8 +17,8 @@
 
 int main(int argc, char** argv) {
     const int steps = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 200000;
-    diagnosticStream = std::fopen("/dev/null", "w");
     auto world = std::make_unique<World>();
+    world->diagnostics = std::fopen("/dev/null", "w");
     std::srand(1);
     world->setUp();
     while (world->matchStatus.countdownActive)

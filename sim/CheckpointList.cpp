@@ -1,7 +1,5 @@
 #include "sim/CheckpointList.h"
 
-#include "support/Diagnostics.h"
-
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -11,12 +9,12 @@ bool Checkpoint::reached(float px, float py, float pz) const {
     return std::sqrt(dx * dx + dy * dy + dz * dz) < radius;
 }
 
-void CheckpointList::add(float x, float y, float z, float radius) {
+bool CheckpointList::add(float x, float y, float z, float radius) {
     points[count] = {x, y, z, radius};
     if (count == CHECKPOINT_LIMIT)
-        printDiagnostic("warning, loaded too many checkpoints\n");
-    else
-        ++count;
+        return false;
+    ++count;
+    return true;
 }
 
 void CheckpointList::advance() {

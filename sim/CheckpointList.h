@@ -20,9 +20,9 @@ struct CheckpointList {
     int index = 0;
     bool finished = false;
 
-    // Past the 63rd point, warns and writes the spare slot, which never joins
-    // the course.
-    void add(float x, float y, float z, float radius);
+    // Past the 63rd point, writes the spare slot, which never joins the
+    // course, and returns false for the owner to warn.
+    bool add(float x, float y, float z, float radius);
     // On an empty list, the spare slot 0: a point that nothing can reach.
     const Checkpoint& current() const { return points[index]; }
     bool isFinished() const { return finished; }

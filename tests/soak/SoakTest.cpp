@@ -8,7 +8,6 @@
 #include "app/Input.h"
 #include "app/World.h"
 #include "sim/Camera.h"
-#include "support/Diagnostics.h"
 
 #include <cmath>
 #include <cstdio>
@@ -238,11 +237,10 @@ struct Soak {
 class SoakTest : public ::testing::TestWithParam<GameMode> {};
 
 TEST_P(SoakTest, AnHourOfRandomKeysAtRandomFrameTimes) {
-    diagnosticStream = std::fopen("/dev/null", "w");
     Soak soak;
+    soak.world->diagnostics = std::fopen("/dev/null", "w");
     soak.run(GetParam());
-    std::fclose(diagnosticStream);
-    diagnosticStream = stdout;
+    std::fclose(soak.world->diagnostics);
     EXPECT_EQ(soak.fault, "");
     EXPECT_EQ(soak.lostKarts,
               soak.recoveredKarts + (soak.lostSince[0] >= 0) + (soak.lostSince[1] >= 0));
@@ -287,7 +285,7 @@ TEST(Soak, AThousandMatchStartsLeaveTheMemoryWhereItWas) {
             playFrame(*world, 0.05f);
         keyUp(*world, 'r');
     };
-    diagnosticStream = std::fopen("/dev/null", "w");
+    world->diagnostics = std::fopen("/dev/null", "w");
     // The first two thousand touch every page the game will use and let
     // the C library's buffers settle; the next thousand must add nothing.
     for (int i = 0; i < 2000; ++i)
@@ -298,8 +296,7 @@ TEST(Soak, AThousandMatchStartsLeaveTheMemoryWhereItWas) {
         startAndPlay(i);
     const long after = residentAnonymousKiB();
     const size_t heapAfter = mallinfo2().uordblks;
-    std::fclose(diagnosticStream);
-    diagnosticStream = stdout;
+    std::fclose(world->diagnostics);
     std::printf("anonymous memory before %ld KiB, after 1,000 match starts %ld KiB; heap in use "
                 "%zu then %zu bytes\n",
                 before, after, heapBefore, heapAfter);

@@ -37,7 +37,6 @@
 #include "app/FrameLoop.h"
 #include "app/Input.h"
 #include "app/World.h"
-#include "support/Diagnostics.h"
 
 #include <cerrno>
 #include <cmath>
@@ -292,7 +291,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vorlane-autopilot: %s\n", error.c_str());
         return 2;
     }
-    diagnosticStream = stderr; // the game's own lines would break the script
+    world.diagnostics = stderr; // the game's own lines would break the script
     std::srand(options.seed);
     world.setUp();
     auto tactics = std::make_unique<Tactics>();

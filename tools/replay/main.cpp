@@ -17,7 +17,6 @@
 #include "app/FrameLoop.h"
 #include "app/Input.h"
 #include "app/World.h"
-#include "support/Diagnostics.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -135,7 +134,7 @@ int main(int argc, char** argv) {
     }
 
     // The game's own diagnostic lines would break the CSV.
-    diagnosticStream = stderr;
+    world.diagnostics = stderr;
     std::srand(script.seed);
     world.setUp();
 

@@ -19,7 +19,6 @@
 #include "app/shell/FrameView.h"
 #include "app/shell/StartUp.h"
 #include "render/RenderAssets.h"
-#include "support/Diagnostics.h"
 
 #include <GL/freeglut.h>
 #include <algorithm>
@@ -115,7 +114,7 @@ int main(int argc, char** argv) {
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     glutCreateWindow("vk-replay-shot");
-    diagnosticStream = stderr;
+    world.diagnostics = stderr;
     std::srand(script.seed);
     startUpWorld(world, assets);
     glutDisplayFunc(play);

@@ -188,4 +188,22 @@ TEST_F(MatchRulesTest, FiringThrowsACoconutAndHoldingFiresAgainAfterTheCooldown)
     keyUp(*world, 'y');
 }
 
+TEST_F(MatchRulesTest, TheCollectCourseFillsUpOverManyStartsAndSaysSo) {
+    std::FILE* said = std::tmpfile();
+    world->diagnostics = said;
+    for (int i = 0; i < 13; ++i)
+        start(GAME_COLLECT);
+    world->diagnostics = stdout;
+    EXPECT_EQ(world->goalList.count, 63);
+    std::rewind(said);
+    char line[128] = {};
+    int lines = 0;
+    while (std::fgets(line, sizeof line, said) != nullptr) {
+        EXPECT_STREQ(line, "warning, loaded too many checkpoints\n");
+        ++lines;
+    }
+    std::fclose(said);
+    EXPECT_EQ(lines, 2); // 13 starts of five points: two past the 63rd
+}
+
 } // namespace
