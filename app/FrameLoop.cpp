@@ -1,5 +1,6 @@
 #include "app/FrameLoop.h"
 
+#include "app/Hud.h"
 #include "app/Input.h"
 #include "app/World.h"
 
@@ -68,6 +69,7 @@ FrameLoop::Step FrameLoop::simulate(World& world, int32_t nowMs) {
 }
 
 void FrameLoop::poseForDrawing(World& world, float dt, DrawnMotion* drawn) const {
+    prepareHud(world);
     blendMotion(world, beforeLastTick, tickShare(), drawn);
     // A hidden view's camera waits where it was.
     for (int i = 0; i < world.playerCount && i < 2; ++i)

@@ -50,8 +50,8 @@ struct FrameLoop {
     // How far the picture is past the last tick, 0 up to 1.
     float tickShare() const { return static_cast<float>(backlog) / TICK_MS; }
 
-    // What a frame of play shows: the moving things between the last two
-    // ticks, and the visible players' cameras glided after them over the
-    // frame's dt seconds.
+    // The update side of a frame of play, once its ticks have run: the HUD's
+    // state, the moving things between the last two ticks, and the visible
+    // players' cameras glided after them over the frame's dt seconds.
     void poseForDrawing(World& world, float dt, DrawnMotion* drawn) const;
 };

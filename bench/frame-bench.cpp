@@ -73,9 +73,9 @@ struct FrameTime {
 void setView(int player) {
     const int half = WINDOW_HEIGHT / 2;
     if (world.playerCount == 1)
-        setLogicalViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+        setLogicalViewport(assets.window, 0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
     else
-        setLogicalViewport(0, player == 1 ? half : 0, WINDOW_WIDTH, half);
+        setLogicalViewport(assets.window, 0, player == 1 ? half : 0, WINDOW_WIDTH, half);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(45, world.playerCount == 1 ? 4.0 / 3.0 : 8.0 / 3.0, static_cast<double>(0.1f),

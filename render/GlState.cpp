@@ -1,7 +1,6 @@
 #include "render/GlState.h"
 
 #include "app/World.h"
-#include "render/Viewport.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -26,7 +25,7 @@ void setFixedGlState() {
     glAlphaFunc(GL_GEQUAL, 0.7f);
     glClearColor(1, 1, 1, 1);
 
-    setLogicalViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+    glViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(45, 1.33, 1, 500);

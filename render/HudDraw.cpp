@@ -122,7 +122,7 @@ void drawTwoPlayers(const World& world, const RenderAssets& assets) {
 } // namespace
 
 void drawHud(const World& world, const RenderAssets& assets) {
-    setLogicalViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+    setLogicalViewport(assets.window, 0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();

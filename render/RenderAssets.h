@@ -4,6 +4,7 @@
 #include "assets/ModelSlots.h"
 #include "assets/TextureSlots.h"
 #include "render/ListSlots.h"
+#include "render/Viewport.h"
 #include "sim/Sprite.h"
 
 #include <cstdint>
@@ -25,6 +26,7 @@ struct RenderAssets {
     uint32_t wheelList = 0; // every kart of every match rolls on this one wheel
     Model models[MODEL_SLOTS];
     std::vector<Billboard> billboards;
+    WindowSize window{1280, 960}; // the real window's size in pixels, as last reshaped
 
     // The picture a sprite shows.
     uint32_t textureOf(SpriteLook look) const;

@@ -7,7 +7,6 @@ struct WindowSize {
     int height;
 };
 
-extern WindowSize windowSize;
-
-// A viewport given in logical pixels (origin bottom-left, as glViewport).
-void setLogicalViewport(int x, int y, int width, int height);
+// A viewport given in logical pixels (origin bottom-left, as glViewport),
+// in a window of the given real size.
+void setLogicalViewport(WindowSize window, int x, int y, int width, int height);

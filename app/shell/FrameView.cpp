@@ -1,9 +1,9 @@
 #include "app/shell/FrameView.h"
 
-#include "app/Hud.h"
 #include "app/World.h"
 #include "render/CameraView.h"
 #include "render/HudDraw.h"
+#include "render/RenderAssets.h"
 #include "render/ScenePass.h"
 #include "render/Viewport.h"
 
@@ -34,19 +34,18 @@ void drawView(const World& world, const DrawnMotion& drawn, RenderAssets& assets
 
 } // namespace
 
-void drawFrame(World& world, const DrawnMotion& drawn, RenderAssets& assets) {
+void drawFrame(const World& world, const DrawnMotion& drawn, RenderAssets& assets) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     for (int i = 0; i < world.playerCount; ++i) {
         if (i == 0 && world.playerCount == 1) {
-            setLogicalViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+            setLogicalViewport(assets.window, 0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
             setProjection(4.0 / 3.0);
         } else {
             int bottom = i == 0 ? HALF_HEIGHT : 0;
-            setLogicalViewport(0, bottom, WINDOW_WIDTH, HALF_HEIGHT);
+            setLogicalViewport(assets.window, 0, bottom, WINDOW_WIDTH, HALF_HEIGHT);
             setProjection(8.0 / 3.0);
         }
         drawView(world, drawn, assets, i + 1);
     }
-    prepareHud(world);
     drawHud(world, assets);
 }

@@ -5,5 +5,6 @@ struct RenderAssets;
 struct World;
 
 // The drawing side of one frame of play: clear, one view per player from
-// its camera, then the overlay. The caller swaps.
-void drawFrame(World& world, const DrawnMotion& drawn, RenderAssets& assets);
+// its camera, then the overlay. Changes nothing in the World; the caller
+// swaps.
+void drawFrame(const World& world, const DrawnMotion& drawn, RenderAssets& assets);

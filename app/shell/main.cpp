@@ -57,7 +57,7 @@ static void onKeyUp(unsigned char key, int, int) {
 }
 
 static void onReshape(int width, int height) {
-    windowSize = {width, height > 0 ? height : 1};
+    renderAssets.window = {width, height > 0 ? height : 1};
 }
 
 // Ctrl-C or a polite kill ends the game between frames the way a closed

@@ -14,7 +14,6 @@
 
 #include "ReplayScript.h"
 
-#include "app/Hud.h"
 #include "app/World.h"
 #include "app/shell/FrameView.h"
 #include "app/shell/StartUp.h"
@@ -73,8 +72,6 @@ void play() {
             drawFrame(world, drawn, assets);
             if (!save(i + 1))
                 status = 1;
-        } else {
-            prepareHud(world);
         }
     }
     std::exit(status);
