@@ -2,39 +2,10 @@
 
 #include "assets/AseReader.h"
 
-Palette paletteRed, paletteGold, paletteOrange, paletteGrey, paletteBrown, paletteBlack,
-    paletteStone, paletteSlate, paletteSteel, paletteUmber;
-Vec3 lightUpFront, lightUpBack, lightSideBack, lightLowFront;
-
 void setShadeColor(ShadeColor* color, int8_t r, int8_t g, int8_t b) {
     color->r = r;
     color->g = g;
     color->b = b;
-}
-
-static void setPalette(Palette* palette, ShadeColor lit, ShadeColor middle, ShadeColor dark) {
-    palette->colors[0] = lit;
-    palette->colors[1] = middle;
-    palette->colors[2] = dark;
-}
-
-void initShadingTables() {
-    // Grey's dark band is brighter than its lit one, and red's lit and middle
-    // bands are equal: that is how the scenery was painted.
-    setPalette(&paletteRed, {70, 13, 3}, {70, 13, 3}, {15, 3, 0});
-    setPalette(&paletteGold, {94, 70, 11}, {41, 16, 0}, {15, 3, 0});
-    setPalette(&paletteOrange, {60, 32, 11}, {51, 16, 0}, {30, 10, 0});
-    setPalette(&paletteGrey, {50, 50, 50}, {50, 50, 50}, {70, 70, 70});
-    setPalette(&paletteBrown, {52, 16, 0}, {52, 16, 0}, {52, 16, 0});
-    setPalette(&paletteBlack, {10, 10, 10}, {10, 10, 10}, {10, 10, 10});
-    setPalette(&paletteStone, {42, 32, 30}, {32, 22, 19}, {22, 14, 11});
-    setPalette(&paletteSlate, {22, 23, 35}, {13, 15, 28}, {8, 8, 18});
-    setPalette(&paletteSteel, {40, 40, 40}, {30, 30, 30}, {20, 20, 20});
-    setPalette(&paletteUmber, {30, 15, 0}, {25, 12, 0}, {20, 9, 0});
-    lightUpFront = {0, 1, 1};
-    lightUpBack = {0, 1, -1};
-    lightSideBack = {-1, 0, -1};
-    lightLowFront = {0, 0.3f, 1};
 }
 
 void assignShading(MeshObject* object, const Palette& palette, Vec3 lightDir) {
@@ -67,62 +38,62 @@ static void overrideLight(Model& model, int index, Vec3 light) {
 }
 
 static void prepareArchSet(Model& m) {
-    shadeObjects(m, 0, 0, paletteRed, lightUpFront);
-    shadeObjects(m, 1, 1, paletteGrey, lightUpBack);
-    shadeObjects(m, 2, 4, paletteGold, lightUpFront);
+    shadeObjects(m, 0, 0, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 1, 1, PALETTE_GREY, LIGHT_UP_BACK);
+    shadeObjects(m, 2, 4, PALETTE_GOLD, LIGHT_UP_FRONT);
 }
 
 static void prepareArchPairSet(Model& m) {
-    shadeObjects(m, 0, 2, paletteOrange, lightUpFront);
+    shadeObjects(m, 0, 2, PALETTE_ORANGE, LIGHT_UP_FRONT);
 }
 
 static void prepareCornerSet(Model& m) {
-    shadeObjects(m, 0, 0, paletteRed, lightUpFront);
-    shadeObjects(m, 1, 1, paletteGold, lightUpFront);
-    shadeObjects(m, 2, 2, paletteRed, lightUpFront);
-    shadeObjects(m, 3, 7, paletteGold, lightUpFront);
-    shadeObjects(m, 8, 8, paletteGrey, lightUpBack);
+    shadeObjects(m, 0, 0, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 1, 1, PALETTE_GOLD, LIGHT_UP_FRONT);
+    shadeObjects(m, 2, 2, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 3, 7, PALETTE_GOLD, LIGHT_UP_FRONT);
+    shadeObjects(m, 8, 8, PALETTE_GREY, LIGHT_UP_BACK);
     overrideLight(m, 1, {-1, 1, 1});
 }
 
 static void prepareBuildingSet(Model& m) {
-    shadeObjects(m, 0, 1, paletteOrange, lightUpFront);
-    shadeObjects(m, 2, 2, paletteRed, lightUpFront);
-    shadeObjects(m, 3, 3, paletteBlack, lightUpFront);
+    shadeObjects(m, 0, 1, PALETTE_ORANGE, LIGHT_UP_FRONT);
+    shadeObjects(m, 2, 2, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 3, 3, PALETTE_BLACK, LIGHT_UP_FRONT);
     overrideLight(m, 2, {0, 0, 1});
 }
 
 static void prepareTowerSet(Model& m) {
-    shadeObjects(m, 0, 0, paletteGold, lightUpFront);
-    shadeObjects(m, 1, 2, paletteRed, lightUpFront);
-    shadeObjects(m, 3, 3, paletteBlack, lightUpFront);
-    shadeObjects(m, 4, 4, paletteGrey, lightUpBack);
+    shadeObjects(m, 0, 0, PALETTE_GOLD, LIGHT_UP_FRONT);
+    shadeObjects(m, 1, 2, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 3, 3, PALETTE_BLACK, LIGHT_UP_FRONT);
+    shadeObjects(m, 4, 4, PALETTE_GREY, LIGHT_UP_BACK);
 }
 
 static void prepareFrontSet(Model& m) {
-    shadeObjects(m, 0, 0, paletteGrey, lightUpFront);
-    shadeObjects(m, 1, 2, paletteRed, lightUpFront);
-    shadeObjects(m, 3, 6, paletteGold, lightUpFront);
-    shadeObjects(m, 7, 10, paletteGold, lightUpBack);
+    shadeObjects(m, 0, 0, PALETTE_GREY, LIGHT_UP_FRONT);
+    shadeObjects(m, 1, 2, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 3, 6, PALETTE_GOLD, LIGHT_UP_FRONT);
+    shadeObjects(m, 7, 10, PALETTE_GOLD, LIGHT_UP_BACK);
 }
 
 static void prepareLandmarkSet(Model& m) {
-    shadeObjects(m, 0, 0, paletteGrey, lightUpBack);
-    shadeObjects(m, 1, 1, paletteRed, lightUpFront);
-    shadeObjects(m, 2, 7, paletteGold, lightUpFront);
-    shadeObjects(m, 8, 9, paletteRed, lightUpFront);
-    shadeObjects(m, 10, 10, paletteGold, lightUpFront);
-    shadeObjects(m, 11, 12, paletteRed, lightUpFront);
-    shadeObjects(m, 13, 13, paletteOrange, lightUpBack);
+    shadeObjects(m, 0, 0, PALETTE_GREY, LIGHT_UP_BACK);
+    shadeObjects(m, 1, 1, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 2, 7, PALETTE_GOLD, LIGHT_UP_FRONT);
+    shadeObjects(m, 8, 9, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 10, 10, PALETTE_GOLD, LIGHT_UP_FRONT);
+    shadeObjects(m, 11, 12, PALETTE_RED, LIGHT_UP_FRONT);
+    shadeObjects(m, 13, 13, PALETTE_ORANGE, LIGHT_UP_BACK);
 }
 
 static void prepareCapSetA(Model& m) {
-    shadeObjects(m, 0, 0, paletteGold, lightUpFront);
-    shadeObjects(m, 1, 3, paletteRed, lightUpFront);
+    shadeObjects(m, 0, 0, PALETTE_GOLD, LIGHT_UP_FRONT);
+    shadeObjects(m, 1, 3, PALETTE_RED, LIGHT_UP_FRONT);
 }
 
 static void prepareCapSetB(Model& m) {
-    shadeObjects(m, 0, 1, paletteGold, lightUpFront);
+    shadeObjects(m, 0, 1, PALETTE_GOLD, LIGHT_UP_FRONT);
 }
 
 static void setLitColour(Model& model, int first, int last, ShadeColor colour) {
@@ -142,24 +113,23 @@ static void prepareKartBody(Model& m) {
 }
 
 static void preparePlantSet(Model& m) {
-    shadeObjects(m, 0, 0, paletteGold, lightUpFront);
-    shadeObjects(m, 1, 8, paletteBrown, lightUpFront);
+    shadeObjects(m, 0, 0, PALETTE_GOLD, LIGHT_UP_FRONT);
+    shadeObjects(m, 1, 8, PALETTE_BROWN, LIGHT_UP_FRONT);
 }
 
 static void prepareSteamSet(Model& m) {
-    shadeObjects(m, 0, 0, paletteUmber, lightSideBack);
-    shadeObjects(m, 1, 1, paletteSteel, lightSideBack);
-    shadeObjects(m, 2, 2, paletteSteel, lightLowFront);
-    shadeObjects(m, 3, 3, paletteRed, lightLowFront);
-    shadeObjects(m, 4, 4, paletteSteel, lightLowFront);
-    shadeObjects(m, 5, 5, paletteStone, lightLowFront);
-    shadeObjects(m, 6, 6, paletteSlate, lightLowFront);
-    shadeObjects(m, 7, 7, paletteSteel, lightLowFront);
-    shadeObjects(m, 8, 8, paletteGold, lightLowFront);
+    shadeObjects(m, 0, 0, PALETTE_UMBER, LIGHT_SIDE_BACK);
+    shadeObjects(m, 1, 1, PALETTE_STEEL, LIGHT_SIDE_BACK);
+    shadeObjects(m, 2, 2, PALETTE_STEEL, LIGHT_LOW_FRONT);
+    shadeObjects(m, 3, 3, PALETTE_RED, LIGHT_LOW_FRONT);
+    shadeObjects(m, 4, 4, PALETTE_STEEL, LIGHT_LOW_FRONT);
+    shadeObjects(m, 5, 5, PALETTE_STONE, LIGHT_LOW_FRONT);
+    shadeObjects(m, 6, 6, PALETTE_SLATE, LIGHT_LOW_FRONT);
+    shadeObjects(m, 7, 7, PALETTE_STEEL, LIGHT_LOW_FRONT);
+    shadeObjects(m, 8, 8, PALETTE_GOLD, LIGHT_LOW_FRONT);
 }
 
 void prepareModels(Model* models) {
-    initShadingTables();
     prepareArchSet(models[MODEL_ARCH_CAPPED]);
     prepareArchSet(models[MODEL_ARCH_OPEN]);
     prepareArchPairSet(models[MODEL_ARCH_PAIR]);

@@ -38,13 +38,24 @@ struct Palette {
     ShadeColor colors[3];
 };
 
-// Set once by initShadingTables, then only read.
-extern Palette paletteRed, paletteGold, paletteOrange, paletteGrey, paletteBrown, paletteBlack,
-    paletteStone, paletteSlate, paletteSteel, paletteUmber;
-// Not unit length: the display-list builder normalises its own copy.
-extern Vec3 lightUpFront, lightUpBack, lightSideBack, lightLowFront;
-
-void initShadingTables();
+// The scenery's colours. Grey's dark band is brighter than its lit one, and
+// red's lit and middle bands are equal: that is how the scenery was painted.
+constexpr Palette PALETTE_RED{{{70, 13, 3}, {70, 13, 3}, {15, 3, 0}}};
+constexpr Palette PALETTE_GOLD{{{94, 70, 11}, {41, 16, 0}, {15, 3, 0}}};
+constexpr Palette PALETTE_ORANGE{{{60, 32, 11}, {51, 16, 0}, {30, 10, 0}}};
+constexpr Palette PALETTE_GREY{{{50, 50, 50}, {50, 50, 50}, {70, 70, 70}}};
+constexpr Palette PALETTE_BROWN{{{52, 16, 0}, {52, 16, 0}, {52, 16, 0}}};
+constexpr Palette PALETTE_BLACK{{{10, 10, 10}, {10, 10, 10}, {10, 10, 10}}};
+constexpr Palette PALETTE_STONE{{{42, 32, 30}, {32, 22, 19}, {22, 14, 11}}};
+constexpr Palette PALETTE_SLATE{{{22, 23, 35}, {13, 15, 28}, {8, 8, 18}}};
+constexpr Palette PALETTE_STEEL{{{40, 40, 40}, {30, 30, 30}, {20, 20, 20}}};
+constexpr Palette PALETTE_UMBER{{{30, 15, 0}, {25, 12, 0}, {20, 9, 0}}};
+// Where the scenery is lit from. Not unit length: the display-list builder
+// normalises its own copy.
+constexpr Vec3 LIGHT_UP_FRONT{0, 1, 1};
+constexpr Vec3 LIGHT_UP_BACK{0, 1, -1};
+constexpr Vec3 LIGHT_SIDE_BACK{-1, 0, -1};
+constexpr Vec3 LIGHT_LOW_FRONT{0, 0.3f, 1};
 
 // Reads the 17 model files from the working directory into their slots of
 // models (MODEL_SLOTS long). A file that fails to load leaves its slot empty.

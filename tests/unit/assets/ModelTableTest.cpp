@@ -126,29 +126,29 @@ TEST(ModelTable, PreparationGivesEachSetItsPalettesAndOverrides) {
 
     // The buildings' object 2 and the corner arch's object 1 are overridden.
     for (int slot : {MODEL_BUILDING_BIG, MODEL_BUILDING_SMALL}) {
-        expectPalette(m[slot].objects[2], paletteRed);
+        expectPalette(m[slot].objects[2], PALETTE_RED);
         expectLight(m[slot].objects[2], 0, 0, 1);
-        expectPalette(m[slot].objects[3], paletteBlack);
+        expectPalette(m[slot].objects[3], PALETTE_BLACK);
     }
-    expectPalette(m[MODEL_ARCH_CORNER].objects[1], paletteGold);
+    expectPalette(m[MODEL_ARCH_CORNER].objects[1], PALETTE_GOLD);
     expectLight(m[MODEL_ARCH_CORNER].objects[1], -1, 1, 1);
-    expectPalette(m[MODEL_ARCH_CORNER].objects[8], paletteGrey);
+    expectPalette(m[MODEL_ARCH_CORNER].objects[8], PALETTE_GREY);
     expectLight(m[MODEL_ARCH_CORNER].objects[8], 0, 1, -1);
 
     // Spot checks of each set, including their last objects.
-    expectPalette(m[MODEL_ARCH_CAPPED].objects[1], paletteGrey);
-    expectPalette(m[MODEL_ARCH_OPEN].objects[4], paletteGold);
-    expectPalette(m[MODEL_ARCH_TRIPLE].objects[2], paletteOrange);
-    expectPalette(m[MODEL_TOWER].objects[4], paletteGrey);
-    expectPalette(m[MODEL_ARCH_FRONT].objects[10], paletteGold);
+    expectPalette(m[MODEL_ARCH_CAPPED].objects[1], PALETTE_GREY);
+    expectPalette(m[MODEL_ARCH_OPEN].objects[4], PALETTE_GOLD);
+    expectPalette(m[MODEL_ARCH_TRIPLE].objects[2], PALETTE_ORANGE);
+    expectPalette(m[MODEL_TOWER].objects[4], PALETTE_GREY);
+    expectPalette(m[MODEL_ARCH_FRONT].objects[10], PALETTE_GOLD);
     expectLight(m[MODEL_ARCH_FRONT].objects[10], 0, 1, -1);
-    expectPalette(m[MODEL_LANDMARK].objects[13], paletteOrange);
-    expectPalette(m[MODEL_FRONT_CAP].objects[3], paletteRed);
-    expectPalette(m[MODEL_SIDE_CAP].objects[1], paletteGold);
-    expectPalette(m[MODEL_PLANT].objects[8], paletteBrown);
-    expectPalette(m[MODEL_STEAM].objects[0], paletteUmber);
+    expectPalette(m[MODEL_LANDMARK].objects[13], PALETTE_ORANGE);
+    expectPalette(m[MODEL_FRONT_CAP].objects[3], PALETTE_RED);
+    expectPalette(m[MODEL_SIDE_CAP].objects[1], PALETTE_GOLD);
+    expectPalette(m[MODEL_PLANT].objects[8], PALETTE_BROWN);
+    expectPalette(m[MODEL_STEAM].objects[0], PALETTE_UMBER);
     expectLight(m[MODEL_STEAM].objects[0], -1, 0, -1);
-    expectPalette(m[MODEL_STEAM].objects[6], paletteSlate);
+    expectPalette(m[MODEL_STEAM].objects[6], PALETTE_SLATE);
     expectLight(m[MODEL_STEAM].objects[8], 0, 0.3f, 1);
 
     // Objects past a set keep zero colours, as do the unprepared models.
@@ -159,9 +159,9 @@ TEST(ModelTable, PreparationGivesEachSetItsPalettesAndOverrides) {
     }
 
     // The palettes as painted: grey darkest band brighter, red lit = middle.
-    expectColour(paletteGrey.colors[2], 70, 70, 70);
-    expectColour(paletteRed.colors[1], 70, 13, 3);
-    expectColour(paletteSlate.colors[0], 22, 23, 35);
+    expectColour(PALETTE_GREY.colors[2], 70, 70, 70);
+    expectColour(PALETTE_RED.colors[1], 70, 13, 3);
+    expectColour(PALETTE_SLATE.colors[0], 22, 23, 35);
 }
 
 TEST(ModelTable, KartBodyGetsLitColoursOnly) {
@@ -183,7 +183,7 @@ TEST(ModelTable, PreparationSkipsObjectsAModelLacks) {
         auto shelf = shelfWithObjects(count);
         prepareModels(shelf->models);
         if (count > 0)
-            expectPalette(shelf->models[MODEL_LANDMARK].objects[0], paletteGrey);
+            expectPalette(shelf->models[MODEL_LANDMARK].objects[0], PALETTE_GREY);
         EXPECT_EQ(shelf->models[MODEL_LANDMARK].objects.size(), static_cast<size_t>(count));
     }
 }
