@@ -78,9 +78,9 @@ void drawMarker(const Checkpoint& point) {
 }
 
 // Lit by light 0 and the start-up material: the only lit thing in the arena.
-// One sphere shape serves every ball for the whole run.
-void drawBall(const Ball& ball) {
-    static GLUquadric* sphere = gluNewQuadric();
+void drawBall(const Ball& ball, GLUquadric* sphere) {
+    if (sphere == nullptr)
+        return;
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
     glPushMatrix();
@@ -124,7 +124,7 @@ void tagGuides(const DrawnMotion& drawn, const RenderAssets& assets) {
 }
 
 void ballGuides(const DrawnMotion& drawn, const RenderAssets& assets) {
-    drawBall(drawn.ball);
+    drawBall(drawn.ball, assets.ballSphere);
     for (int k = 0; k < 2; ++k) {
         const Vec3& goal = GOAL_POINTS[k];
         setGuideColour(k);

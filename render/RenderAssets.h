@@ -8,6 +8,8 @@
 #include "sim/Sprite.h"
 
 #include <cstdint>
+
+struct GLUquadric;
 #include <vector>
 
 // A palm or lamp as the last view sorted them, far to near.
@@ -24,6 +26,7 @@ struct RenderAssets {
     uint32_t textureIds[TEXTURE_SLOTS] = {};
     uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
     uint32_t wheelList = 0; // every kart of every match rolls on this one wheel
+    GLUquadric* ballSphere = nullptr; // one shape for every ball of the run
     Model models[MODEL_SLOTS];
     std::vector<Billboard> billboards;
     WindowSize window{1280, 960}; // the real window's size in pixels, as last reshaped

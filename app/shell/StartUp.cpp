@@ -9,6 +9,7 @@
 #include "render/ShadingRamp.h"
 #include "render/StaticLists.h"
 
+#include <GL/glu.h>
 #include <chrono>
 
 namespace {
@@ -42,6 +43,7 @@ void startUpWorld(World& world, RenderAssets& assets, StartUpTimes* times) {
     spent.shading = clock.lap();
     compileStaticLists(assets.displayLists, assets.models, assets.textureIds);
     assets.wheelList = makeWheelList(world.karts[0]);
+    assets.ballSphere = gluNewQuadric();
     spent.lists = clock.lap();
     world.setUp();
     spent.setUp = clock.lap();
