@@ -86,7 +86,7 @@ bool loadAse(Model* model, const char* path) {
         return false;
     int fd = open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        // The message box of the desktop original, as one logged line.
+        // The game carries on with an empty model: one line says which.
         std::fprintf(stderr, "Error: Unable to find or open the file: %s\n", path);
         return false;
     }

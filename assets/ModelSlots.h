@@ -1,6 +1,6 @@
 #pragma once
 
-// Slots of World::models. 15 is never loaded.
+// Slots of the renderer's model table, one per model file.
 enum ModelSlot : int {
     MODEL_ARCH_OPEN = 0,
     MODEL_ARCH_CAPPED = 1,
@@ -17,8 +17,7 @@ enum ModelSlot : int {
     MODEL_PLANT = 12,
     MODEL_ARROW = 13,
     MODEL_STEAM = 14,
-    MODEL_UNUSED = 15,
-    MODEL_FRONT_CAP = 16,
-    MODEL_SIDE_CAP = 17,
+    MODEL_FRONT_CAP = 15,
+    MODEL_SIDE_CAP = 16,
 };
-constexpr int MODEL_SLOTS = 18;
+constexpr int MODEL_SLOTS = 17;

@@ -12,7 +12,7 @@ struct ModelFile {
 constexpr int MODEL_FILE_COUNT = 17;
 
 // The models in load order, read from the working directory by exactly these
-// names. Slot 15 is never loaded.
+// names.
 constexpr ModelFile MODEL_FILES[MODEL_FILE_COUNT] = {
     {MODEL_ARCH_CAPPED, "arch6capped.ase"},
     {MODEL_ARCH_OPEN, "arch6open.ase"},

@@ -28,7 +28,7 @@ void drawGuideArrow(const RenderAssets& assets, const Kart& kart, float tx, floa
     const float length = length3(delta);
     if (!(length > 0))
         return;
-    // The sine of the ratio, not its arcsine: the arrow was tuned with it.
+    // The sine of the ratio, not its arcsine: a little flatter on the ramps.
     const float tilt = std::sin(delta.y / length);
     float turn = angleToXAxis(delta);
     if (delta.z > 0)

@@ -1,7 +1,7 @@
 #pragma once
 
 // Every spelling of pi the game carries, each for its own purpose. The
-// handling and the pictures were tuned with these very values: changing one
+// handling and the pictures depend on these very values: changing one
 // changes how the game plays or looks.
 
 // The rules' pi, the float nearest 3.14159, a touch short of the real one:

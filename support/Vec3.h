@@ -14,24 +14,18 @@ struct Vec3 {
     }
 };
 
-
 // By value.
 Vec3 subtract(Vec3 a, Vec3 b);
 Vec3 add(Vec3 a, Vec3 b);
 Vec3 divide(Vec3 a, float s);
 Vec3 cross(Vec3 a, Vec3 b);
-Vec3 normalized(Vec3 a);
 
-// In place. Note the argument order of the first two: the second is written.
-void subtractInto(const Vec3* a, Vec3* b); // b <- b - a
-void addInto(const Vec3* a, Vec3* b);      // b <- b + a
-void crossInto(Vec3* a, const Vec3* b);    // a <- a x b
-void normalize(Vec3* v);                   // a zero vector stays zero
-void setLength(Vec3* v, float s);          // a zero vector stays zero
+// In place.
+void normalize(Vec3* v);          // a zero vector stays zero
+void setLength(Vec3* v, float s); // a zero vector stays zero
 
 // Over runs of n floats; a Vec3 is passed as its three floats.
 float dotN(const float* a, const float* b, int n);
-float lengthN(const float* a, int n);
 inline const float* floatsOf(const Vec3& v) {
     return &v.x;
 }
@@ -40,5 +34,4 @@ float length3(Vec3 v);
 float angleToXAxis(Vec3 v); // unsigned, radians in [0, pi]
 float radToDeg(float r);
 float degToRad(float d);
-float absValue(float x);
 void sinCosDeg(float* sinCos, float degrees); // sinCos[0] = sin, sinCos[1] = cos

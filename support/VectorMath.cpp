@@ -20,30 +20,6 @@ Vec3 cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-Vec3 normalized(Vec3 a) {
-    float len = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-    return {a.x / len, a.y / len, a.z / len};
-}
-
-void subtractInto(const Vec3* a, Vec3* b) {
-    b->x -= a->x;
-    b->y -= a->y;
-    b->z -= a->z;
-}
-
-void addInto(const Vec3* a, Vec3* b) {
-    b->x += a->x;
-    b->y += a->y;
-    b->z += a->z;
-}
-
-void crossInto(Vec3* a, const Vec3* b) {
-    // All three from the old a: a may alias b.
-    Vec3 old = *a;
-    Vec3 in = *b;
-    *a = cross(old, in);
-}
-
 void normalize(Vec3* v) {
     float len = std::sqrt(v->x * v->x + v->y * v->y + v->z * v->z);
     if (len == 0.0f)
@@ -69,10 +45,6 @@ float dotN(const float* a, const float* b, int n) {
     return sum;
 }
 
-float lengthN(const float* a, int n) {
-    return std::sqrt(dotN(a, a, n));
-}
-
 float length3(Vec3 v) {
     return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
 }
@@ -87,10 +59,6 @@ float radToDeg(float r) {
 
 float degToRad(float d) {
     return (d * PI) / 180.0f;
-}
-
-float absValue(float x) {
-    return x > 0 ? x : x * -1.0f;
 }
 
 void sinCosDeg(float* sinCos, float degrees) {

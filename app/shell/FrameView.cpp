@@ -13,7 +13,8 @@
 namespace {
 
 constexpr double FIELD_OF_VIEW = 45.0;
-// The near plane is the float 0.1 widened, as the views were tuned with it.
+// The near plane is the float 0.1 widened to double, not the double 0.1:
+// every view's depth range is drawn with that value.
 constexpr double NEAR_PLANE = static_cast<double>(0.1f);
 constexpr double FAR_PLANE = 500.0;
 constexpr int HALF_HEIGHT = WINDOW_HEIGHT / 2;

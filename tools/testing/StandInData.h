@@ -1,7 +1,7 @@
 #pragma once
 
 // Minimal but valid stand-ins for the game's images and models, for tests
-// that need the game to start before the real art exists.
+// that start the game on small data of their own or damage it on purpose.
 
 #include <cstdint>
 #include <string>

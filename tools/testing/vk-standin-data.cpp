@@ -1,5 +1,6 @@
 // Writes minimal stand-ins for every image and model the game reads into a
-// folder, so the game can start in tests before the real art exists.
+// folder, so that tests can start the game on data far smaller than the
+// generated art, or on data they then damage.
 //
 //   vk-standin-data FOLDER
 

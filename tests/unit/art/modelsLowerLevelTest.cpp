@@ -65,8 +65,10 @@ Vec3 corner(const MeshObject& o, const Face& f, int i) {
 }
 
 Vec3 unitNormal(const MeshObject& o, const Face& f) {
-    return normalized(cross(subtract(corner(o, f, 1), corner(o, f, 0)),
-                            subtract(corner(o, f, 2), corner(o, f, 0))));
+    Vec3 n = cross(subtract(corner(o, f, 1), corner(o, f, 0)),
+                   subtract(corner(o, f, 2), corner(o, f, 0)));
+    normalize(&n);
+    return n;
 }
 
 // The height of face f above (x, z), if the face lies over that point.

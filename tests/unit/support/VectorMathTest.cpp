@@ -31,38 +31,6 @@ TEST(VectorMath, NormalizeAndSetLength) {
     EXPECT_FLOAT_EQ(tiny.x, 1);
 }
 
-TEST(VectorMath, InPlaceOperationsWriteTheDocumentedArgument) {
-    Vec3 a{1, 1, 1}, b{5, 5, 5};
-    subtractInto(&a, &b);
-    EXPECT_EQ(a.x, 1);
-    EXPECT_EQ(b.x, 4);
-    EXPECT_EQ(b.z, 4);
-    addInto(&a, &b);
-    EXPECT_EQ(b.y, 5);
-    EXPECT_EQ(a.y, 1);
-}
-
-TEST(VectorMath, CrossIntoReadsOnlyOldValues) {
-    Vec3 a{1, 0, 0}, b{0, 1, 0};
-    crossInto(&a, &b);
-    EXPECT_EQ(a.x, 0);
-    EXPECT_EQ(a.y, 0);
-    EXPECT_EQ(a.z, 1);
-    // Every component depends on a's old components: a naive in-place
-    // update would feed the new x into y and z.
-    Vec3 c{1, 2, 3}, d{4, 5, 6};
-    crossInto(&c, &d);
-    EXPECT_EQ(c.x, -3);
-    EXPECT_EQ(c.y, 6);
-    EXPECT_EQ(c.z, -3);
-    // And a vector crossed with itself is zero, even though it aliases.
-    Vec3 e{1, 2, 3};
-    crossInto(&e, &e);
-    EXPECT_EQ(e.x, 0);
-    EXPECT_EQ(e.y, 0);
-    EXPECT_EQ(e.z, 0);
-}
-
 TEST(VectorMath, RightHandedCross) {
     Vec3 z = cross({1, 0, 0}, {0, 1, 0});
     EXPECT_EQ(z.z, 1);
@@ -74,10 +42,9 @@ TEST(VectorMath, DotAndLengthReadOnlyNFloats) {
     const float a[3] = {3, 4, 12};
     EXPECT_EQ(dotN(a, a, 0), 0);
     EXPECT_EQ(dotN(a, a, -1), 0);
-    EXPECT_FLOAT_EQ(lengthN(a, 2), 5);
-    EXPECT_FLOAT_EQ(lengthN(a, 3), 13);
+    EXPECT_FLOAT_EQ(dotN(a, a, 2), 25);
     Vec3 v{3, 4, 12};
-    EXPECT_FLOAT_EQ(lengthN(floatsOf(v), 3), 13);
+    EXPECT_FLOAT_EQ(dotN(floatsOf(v), floatsOf(v), 3), 169);
     EXPECT_FLOAT_EQ(length3(v), 13);
 }
 
@@ -105,9 +72,4 @@ TEST(VectorMath, ByValueOperations) {
     EXPECT_EQ(d.y, 2);
     Vec3 s = subtract({5, 5, 5}, {1, 2, 3});
     EXPECT_EQ(s.z, 2);
-    Vec3 n = normalized({0, 0, 5});
-    EXPECT_EQ(n.z, 1);
-    EXPECT_EQ(absValue(-2.5f), 2.5f);
-    EXPECT_EQ(absValue(2.5f), 2.5f);
-    EXPECT_EQ(absValue(0.0f), 0.0f);
 }
