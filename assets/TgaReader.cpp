@@ -151,6 +151,24 @@ bool checkImageType(int type, int depth, std::string* error) {
 
 } // namespace
 
+namespace {
+
+bool checkImageSize(int width, int height, std::string* error) {
+    if (width == 0 || height == 0) {
+        *error = "zero image size " + std::to_string(width) + " x " + std::to_string(height);
+        return false;
+    }
+    if (width > MAX_TGA_SIDE || height > MAX_TGA_SIDE) {
+        *error = "image size " + std::to_string(width) + " x " + std::to_string(height) +
+                 " exceeds the limit of " + std::to_string(MAX_TGA_SIDE) + " x " +
+                 std::to_string(MAX_TGA_SIDE);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool decodeTga(const uint8_t* data, size_t size, TgaImage* image, std::string* error) {
     std::string scratch;
     if (!error)
@@ -172,16 +190,8 @@ bool decodeTga(const uint8_t* data, size_t size, TgaImage* image, std::string* e
 
     if (!checkImageType(type, depth, error))
         return false;
-    if (width == 0 || height == 0) {
-        *error = "zero image size " + std::to_string(width) + " x " + std::to_string(height);
+    if (!checkImageSize(width, height, error))
         return false;
-    }
-    if (width > MAX_TGA_SIDE || height > MAX_TGA_SIDE) {
-        *error = "image size " + std::to_string(width) + " x " + std::to_string(height) +
-                 " exceeds the limit of " + std::to_string(MAX_TGA_SIDE) + " x " +
-                 std::to_string(MAX_TGA_SIDE);
-        return false;
-    }
 
     // A true-colour image may still carry a colour map; its entries sit
     // between the ID and the pixels and are skipped.
