@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-// The engine tone of player 1's kart: a short sample restarted every frame
-// of play, louder and higher the faster the kart goes. This is the record
-// and its arithmetic; the audio layer (support/audio) plays it.
+// The engine tone of player 1's kart: a short sample of whole engine cycles
+// played in a loop, louder and higher the faster the kart goes. This is the
+// record and its arithmetic; the audio layer (support/audio) plays it.
 struct SoundSystem {
     bool initAudio = false;
-    bool soundEnabled = true; // flipped by the '9' key; off stops new starts only
+    bool soundEnabled = true; // flipped by the '9' key; off pauses the loop
 
     // The audio layer's handles; all zero while there is no sound to play.
     void* device = nullptr;

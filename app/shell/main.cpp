@@ -38,8 +38,10 @@ static void initGame() {
 
 static void displayFrame() {
     // Only player 1's kart is heard, and only while a match is on.
-    if (!world.awaitingModeSelection)
-        playEngineSound(soundSystem, world.karts[0].speed, world.karts[0].maxSpeed);
+    if (world.awaitingModeSelection)
+        silenceEngine(soundSystem);
+    else
+        setEngineTone(soundSystem, world.karts[0].speed, world.karts[0].maxSpeed);
     const FrameLoop::Step step = frameLoop.simulate(world, glutGet(GLUT_ELAPSED_TIME));
     if (!step.simulated)
         return;

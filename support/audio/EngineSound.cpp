@@ -45,6 +45,12 @@ ALenum formatOf(const WavSample& sample) {
     return sample.channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
 }
 
+bool playing(const SoundSystem& sound) {
+    ALint state = AL_INITIAL;
+    alGetSourcei(sound.source, AL_SOURCE_STATE, &state);
+    return state == AL_PLAYING;
+}
+
 } // namespace
 
 TonePlayback tonePlayback(EngineTone tone, float sampleRate) {
@@ -96,6 +102,10 @@ void startAudio(SoundSystem& sound, const char* samplePath) {
     alGenSources(1, &source);
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
     alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE); // heard as it is, not placed in space
+    // The sample is whole engine cycles: looped, it hums on without a seam,
+    // and each frame only bends its gain and pitch.
+    alSourcei(source, AL_LOOPING, AL_TRUE);
+    alSourcef(source, AL_GAIN, 0);
     if (alGetError() != AL_NO_ERROR) {
         sound.buffer = buffer;
         sound.source = source;
@@ -109,14 +119,25 @@ void startAudio(SoundSystem& sound, const char* samplePath) {
     sound.ready = true;
 }
 
-void playEngineSound(SoundSystem& sound, float speed, float maxSpeed) {
-    if (!sound.soundEnabled || !sound.ready)
+void setEngineTone(SoundSystem& sound, float speed, float maxSpeed) {
+    if (!sound.ready)
         return;
+    if (!sound.soundEnabled) {
+        silenceEngine(sound);
+        return;
+    }
     const TonePlayback playback = tonePlayback(engineTone(speed, maxSpeed), sound.sampleRate);
     alSourcef(sound.source, AL_GAIN, playback.gain);
     alSourcef(sound.source, AL_PITCH, playback.pitch);
-    // Playing a playing source starts it again from the top.
-    alSourcePlay(sound.source);
+    // Only a paused or fresh loop is started: playing a playing source would
+    // send it back to the top, and a restart every frame is a buzz.
+    if (!playing(sound))
+        alSourcePlay(sound.source);
+}
+
+void silenceEngine(SoundSystem& sound) {
+    if (sound.ready && playing(sound))
+        alSourcePause(sound.source);
 }
 
 void stopAudio(SoundSystem& sound) {

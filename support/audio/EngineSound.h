@@ -3,14 +3,18 @@
 #include "support/Sound.h"
 
 // Opens the default audio device once and reads the engine sample into one
-// buffer on one source. Without a device or a readable sample the game runs
-// on silent, after one line on standard error saying why.
+// buffer on one looping source, silent until the first tone is set. Without
+// a device or a readable sample the game runs on silent, after one line on
+// standard error saying why.
 void startAudio(SoundSystem& sound, const char* samplePath);
 
-// Once per frame of play: restarts the sample with the volume and pitch of
-// the kart's speed. Does nothing while the sound is switched off, so a tone
-// already playing is not cut.
-void playEngineSound(SoundSystem& sound, float speed, float maxSpeed);
+// Every drawn frame of a match: the looping sample's gain and pitch from the
+// kart's speed, without a restart. Switched off ('9'), it pauses the loop;
+// switched back on, the loop resumes where it stopped.
+void setEngineTone(SoundSystem& sound, float speed, float maxSpeed);
+
+// While no match is on: pauses the loop until setEngineTone brings it back.
+void silenceEngine(SoundSystem& sound);
 
 // Closes the source, the buffer, the context and the device.
 void stopAudio(SoundSystem& sound);

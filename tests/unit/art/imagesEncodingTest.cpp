@@ -131,4 +131,12 @@ TEST(ImagesEngineTone, LoopsWithoutAClick) {
     EXPECT_LE(std::abs(s.front() - s.back()), largestStep);
     EXPECT_EQ(s.front(), 0);
     EXPECT_LT(std::abs(sum / s.size()), 0.01 * peak);
+    // Whole engine cycles of 200 samples, the 50 Hz beat at the game's
+    // 10000 Hz: looped, the sample after the last is the cycle's next.
+    constexpr size_t CYCLE = 200;
+    ASSERT_EQ(s.size() % CYCLE, 0u);
+    size_t unlike = 0;
+    for (size_t i = CYCLE; i < s.size(); ++i)
+        unlike += s[i] != s[i - CYCLE];
+    EXPECT_EQ(unlike, 0u);
 }

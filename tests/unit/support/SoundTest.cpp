@@ -3,10 +3,19 @@
 #include "support/audio/WavSample.h"
 #include "tests/unit/assets/TempFolder.h"
 
+#include "tools/testing/ToneAnalysis.h"
+
+#include <AL/al.h>
+#include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <limits>
+#include <sndfile.h>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -46,11 +55,13 @@ TEST(Sound, NineTogglesTheSoundOnAndOff) {
     EXPECT_TRUE(sound.soundEnabled);
     sound.toggleSound();
     EXPECT_FALSE(sound.soundEnabled);
-    // Switched off, or with no device, playing does nothing and fails nothing.
-    playEngineSound(sound, 24, 24);
+    // Switched off, or with no device, the tone calls do nothing and fail nothing.
+    setEngineTone(sound, 24, 24);
+    silenceEngine(sound);
     sound.toggleSound();
-    playEngineSound(sound, 24, 24);
+    setEngineTone(sound, 24, 24);
     EXPECT_TRUE(sound.soundEnabled);
+    EXPECT_FALSE(sound.ready);
 }
 
 std::string wavHeader(uint16_t channels, uint32_t rate, uint32_t dataBytes) {
@@ -100,6 +111,151 @@ TEST(WavSample, ReadsASampleAndRefusesWhatItCannotPlay) {
     EXPECT_NE(error.find("6 channels"), std::string::npos);
     // A refused file leaves the last good sample as it was.
     EXPECT_EQ(sample.samples.size(), 4u);
+}
+
+// The library reads its configuration once a process: every test here plays
+// into one wave file, written anew each time a device opens.
+std::string recordingPath() {
+    static TempFolder folder;
+    static const std::string recording = (folder.path / "played.wav").string();
+    static const bool configured =
+        setenv("ALSOFT_CONF",
+               folder.write("wave.conf", "drivers=wave\n[wave]\nfile=" + recording + "\n").c_str(),
+               1) == 0;
+    EXPECT_TRUE(configured);
+    return recording;
+}
+
+// The loop on OpenAL Soft's wave file output: a real source, nothing heard.
+class EngineLoop : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    SoundSystem sound;
+
+    void SetUp() override {
+        recordingPath();
+        // Long enough that no offset read here can have come round again.
+        const uint32_t frames = 200000;
+        const std::string wav = folder.write("tone.wav", wavHeader(1, 22050, frames * 2) +
+                                                             std::string(frames * 2, '\0'));
+        startAudio(sound, wav.c_str());
+        ASSERT_TRUE(sound.ready);
+    }
+    void TearDown() override { stopAudio(sound); }
+
+    ALint state() const {
+        ALint s = 0;
+        alGetSourcei(sound.source, AL_SOURCE_STATE, &s);
+        return s;
+    }
+    ALint offset() const {
+        ALint o = 0;
+        alGetSourcei(sound.source, AL_SAMPLE_OFFSET, &o);
+        return o;
+    }
+    float value(ALenum what) const {
+        float v = 0;
+        alGetSourcef(sound.source, what, &v);
+        return v;
+    }
+};
+
+TEST_F(EngineLoop, EachFrameBendsTheLoopWithoutRestartingIt) {
+    ALint looping = 0;
+    alGetSourcei(sound.source, AL_LOOPING, &looping);
+    EXPECT_EQ(looping, AL_TRUE);
+    setEngineTone(sound, 24, 24);
+    EXPECT_EQ(state(), AL_PLAYING);
+    EXPECT_FLOAT_EQ(value(AL_GAIN), 100.0f / 255);
+    EXPECT_FLOAT_EQ(value(AL_PITCH), 14000.0f / 22050);
+    alSourcei(sound.source, AL_SAMPLE_OFFSET, 100000);
+    setEngineTone(sound, 12, 24);
+    EXPECT_GE(offset(), 100000) << "the loop went back to the top";
+    EXPECT_EQ(state(), AL_PLAYING);
+    EXPECT_FLOAT_EQ(value(AL_GAIN), 50.0f / 255);
+    EXPECT_FLOAT_EQ(value(AL_PITCH), 12000.0f / 22050);
+}
+
+TEST_F(EngineLoop, NineAndTheMatchChoicePauseItAndPlayResumes) {
+    setEngineTone(sound, 24, 24);
+    alSourcei(sound.source, AL_SAMPLE_OFFSET, 100000);
+    sound.toggleSound();
+    setEngineTone(sound, 24, 24);
+    EXPECT_EQ(state(), AL_PAUSED);
+    const ALint paused = offset();
+    EXPECT_GE(paused, 100000);
+    // Off stays off, whatever the kart does.
+    setEngineTone(sound, 12, 24);
+    EXPECT_EQ(state(), AL_PAUSED);
+    sound.toggleSound();
+    setEngineTone(sound, 12, 24);
+    EXPECT_EQ(state(), AL_PLAYING);
+    EXPECT_GE(offset(), paused) << "resumed from the top, not where it stopped";
+
+    silenceEngine(sound);
+    EXPECT_EQ(state(), AL_PAUSED);
+    silenceEngine(sound);
+    EXPECT_EQ(state(), AL_PAUSED);
+    setEngineTone(sound, 0, 24);
+    EXPECT_EQ(state(), AL_PLAYING);
+    EXPECT_EQ(value(AL_GAIN), 0) << "at rest the loop runs, silent";
+}
+
+// The frames recorded so far, first channel only, and the rate.
+std::vector<float> recorded(const std::string& path, int* rate) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (file == nullptr)
+        return {};
+    std::vector<float> frames(static_cast<size_t>(info.frames * info.channels));
+    frames.resize(
+        static_cast<size_t>(sf_readf_float(file, frames.data(), info.frames) * info.channels));
+    sf_close(file);
+    std::vector<float> first;
+    for (size_t i = 0; i < frames.size(); i += static_cast<size_t>(info.channels))
+        first.push_back(frames[i]);
+    *rate = info.samplerate;
+    return first;
+}
+
+// The project's own sample through the mixer at top speed: the 200-sample
+// cycle at 14000 Hz is a 70 Hz beat, and every period matches the one
+// before it, across the joins of the loop (one every 0.47 s) as well.
+TEST(EngineSample, LoopsThroughTheMixerWithoutASeam) {
+    const std::string recording = recordingPath();
+    const auto sample = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() /
+                        "data" / "ray01.wav";
+    SoundSystem sound;
+    startAudio(sound, sample.c_str());
+    ASSERT_TRUE(sound.ready);
+    setEngineTone(sound, 24, 24);
+    // The wave writer keeps pace with the clock: wait for a second and a half.
+    int rate = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+        const size_t frames = recorded(recording, &rate).size();
+        if (rate > 0 && frames >= static_cast<size_t>(1.5 * rate))
+            break;
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the recording stopped growing";
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    stopAudio(sound);
+    const std::vector<float> played = recorded(recording, &rate);
+    const size_t window = static_cast<size_t>(rate) / 10;
+    int judged = 0;
+    // The first window holds the start from silence.
+    for (size_t start = window; start + window <= played.size(); start += window, ++judged) {
+        SCOPED_TRACE(static_cast<double>(start) / rate);
+        const auto from = played.begin() + static_cast<long>(start);
+        const Pitch pitch = fundamental({from, from + static_cast<long>(window)}, rate, {30, 250});
+        EXPECT_NEAR(pitch.hz, 70, 0.1);
+        EXPECT_GT(pitch.clarity, 0.999);
+        // Half a window before it, to compare the window's first periods with.
+        const long before = static_cast<long>(window / 2);
+        EXPECT_LT(seam({from - before, from + static_cast<long>(window)}, rate / 70.0, before),
+                  0.05);
+    }
+    EXPECT_GE(judged, 13);
 }
 
 } // namespace
