@@ -1,7 +1,6 @@
 #include "app/Input.h"
 
 #include "app/World.h"
-#include "support/Sound.h"
 
 int keySlot(unsigned char key) {
     // Lower-case letters only: with shift or caps lock no kart control answers.
@@ -60,7 +59,7 @@ void keyUp(World& world, unsigned char key) {
         return;
     }
     if (key == '9')
-        soundSystem.toggleSound();
+        world.sound.toggleSound();
     // The banner shows while ';' is held.
     if (key == ';')
         world.matchStatus.showTitle = false;

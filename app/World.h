@@ -10,6 +10,7 @@
 #include "sim/Projectile.h"
 #include "sim/SceneryObject.h"
 #include "sim/Sprite.h"
+#include "support/Sound.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -57,6 +58,7 @@ struct World {
     Sprite moonSprite, palmSprite, lampSprite;
     std::vector<Placement> placements; // every palm and lamp, in set-up order
     uint8_t keyState[256] = {};        // held keys by action slot (app/Input.h)
+    SoundSystem sound;                 // whether the engine tone is wanted ('9')
     // The game's few diagnostic lines: standard output in the game, standard
     // error in tools whose standard output is data.
     std::FILE* diagnostics = stdout;

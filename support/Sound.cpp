@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-SoundSystem soundSystem;
-
 namespace {
 
 constexpr float VOLUME_AT_TOP = 100;

@@ -20,9 +20,10 @@ static World world;
 static FrameLoop frameLoop;
 static DrawnMotion drawnMotion; // the karts, ball and coconuts as this frame shows them
 static RenderAssets renderAssets;
+static AudioOutput audioOutput;
 
 static void closeSound() {
-    stopAudio(soundSystem);
+    stopAudio(audioOutput);
 }
 
 static void initGame() {
@@ -31,7 +32,7 @@ static void initGame() {
     startUpWorld(world, renderAssets);
     frameLoop.restart(world);
     // After the pictures: a game that cannot start says only why.
-    startAudio(soundSystem, "ray01.wav");
+    startAudio(audioOutput, "ray01.wav");
     // Runs however the game ends: from main's return or an exit in a library.
     std::atexit(closeSound);
 }
@@ -39,9 +40,9 @@ static void initGame() {
 static void displayFrame() {
     // Only player 1's kart is heard, and only while a match is on.
     if (world.awaitingModeSelection)
-        silenceEngine(soundSystem);
+        silenceEngine(audioOutput);
     else
-        setEngineTone(soundSystem, world.karts[0].speed, world.karts[0].maxSpeed);
+        setEngineTone(audioOutput, world.sound, world.karts[0].speed, world.karts[0].maxSpeed);
     const FrameLoop::Step step = frameLoop.simulate(world, glutGet(GLUT_ELAPSED_TIME));
     if (!step.simulated)
         return;

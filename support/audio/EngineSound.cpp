@@ -45,7 +45,7 @@ ALenum formatOf(const WavSample& sample) {
     return sample.channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
 }
 
-bool playing(const SoundSystem& sound) {
+bool playing(const AudioOutput& sound) {
     ALint state = AL_INITIAL;
     alGetSourcei(sound.source, AL_SOURCE_STATE, &state);
     return state == AL_PLAYING;
@@ -62,7 +62,7 @@ TonePlayback tonePlayback(EngineTone tone, float sampleRate) {
     return {volume / FULL_VOLUME, pitch};
 }
 
-void startAudio(SoundSystem& sound, const char* samplePath) {
+void startAudio(AudioOutput& sound, const char* samplePath) {
     // The library's own log would add its lines to ours.
     setenv("ALSOFT_LOGLEVEL", "0", 0);
     WavSample sample;
@@ -119,10 +119,10 @@ void startAudio(SoundSystem& sound, const char* samplePath) {
     sound.ready = true;
 }
 
-void setEngineTone(SoundSystem& sound, float speed, float maxSpeed) {
+void setEngineTone(AudioOutput& sound, const SoundSystem& wanted, float speed, float maxSpeed) {
     if (!sound.ready)
         return;
-    if (!sound.soundEnabled) {
+    if (!wanted.soundEnabled) {
         silenceEngine(sound);
         return;
     }
@@ -135,12 +135,12 @@ void setEngineTone(SoundSystem& sound, float speed, float maxSpeed) {
         alSourcePlay(sound.source);
 }
 
-void silenceEngine(SoundSystem& sound) {
+void silenceEngine(AudioOutput& sound) {
     if (sound.ready && playing(sound))
         alSourcePause(sound.source);
 }
 
-void stopAudio(SoundSystem& sound) {
+void stopAudio(AudioOutput& sound) {
     if (sound.context != nullptr) {
         if (sound.source != 0) {
             alSourceStop(sound.source);

@@ -123,14 +123,14 @@ TEST_F(InputTest, CameraKeysTurnOnlyTheirPlayersViewOnPress) {
 }
 
 TEST_F(InputTest, ReleasingNineTogglesTheEngineSound) {
-    const bool before = soundSystem.soundEnabled;
+    const bool before = world.sound.soundEnabled;
     hold("9");
-    EXPECT_EQ(soundSystem.soundEnabled, before);
+    EXPECT_EQ(world.sound.soundEnabled, before);
     release("9");
-    EXPECT_EQ(soundSystem.soundEnabled, !before);
+    EXPECT_EQ(world.sound.soundEnabled, !before);
     hold("9");
     release("9");
-    EXPECT_EQ(soundSystem.soundEnabled, before);
+    EXPECT_EQ(world.sound.soundEnabled, before);
 }
 
 TEST_F(InputTest, AMatchStartReleasesEveryKey) {

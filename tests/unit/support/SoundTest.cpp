@@ -52,16 +52,17 @@ TEST(Sound, PlaybackClampsTheVolumeAndKeepsThePitchAboveZero) {
 
 TEST(Sound, NineTogglesTheSoundOnAndOff) {
     SoundSystem sound;
+    AudioOutput audio;
     EXPECT_TRUE(sound.soundEnabled);
     sound.toggleSound();
     EXPECT_FALSE(sound.soundEnabled);
     // Switched off, or with no device, the tone calls do nothing and fail nothing.
-    setEngineTone(sound, 24, 24);
-    silenceEngine(sound);
+    setEngineTone(audio, sound, 24, 24);
+    silenceEngine(audio);
     sound.toggleSound();
-    setEngineTone(sound, 24, 24);
+    setEngineTone(audio, sound, 24, 24);
     EXPECT_TRUE(sound.soundEnabled);
-    EXPECT_FALSE(sound.ready);
+    EXPECT_FALSE(audio.ready);
 }
 
 std::string wavHeader(uint16_t channels, uint32_t rate, uint32_t dataBytes) {
@@ -131,6 +132,7 @@ class EngineLoop : public ::testing::Test {
   protected:
     TempFolder folder;
     SoundSystem sound;
+    AudioOutput audio;
 
     void SetUp() override {
         recordingPath();
@@ -138,38 +140,38 @@ class EngineLoop : public ::testing::Test {
         const uint32_t frames = 200000;
         const std::string wav = folder.write("tone.wav", wavHeader(1, 22050, frames * 2) +
                                                              std::string(frames * 2, '\0'));
-        startAudio(sound, wav.c_str());
-        ASSERT_TRUE(sound.ready);
+        startAudio(audio, wav.c_str());
+        ASSERT_TRUE(audio.ready);
     }
-    void TearDown() override { stopAudio(sound); }
+    void TearDown() override { stopAudio(audio); }
 
     ALint state() const {
         ALint s = 0;
-        alGetSourcei(sound.source, AL_SOURCE_STATE, &s);
+        alGetSourcei(audio.source, AL_SOURCE_STATE, &s);
         return s;
     }
     ALint offset() const {
         ALint o = 0;
-        alGetSourcei(sound.source, AL_SAMPLE_OFFSET, &o);
+        alGetSourcei(audio.source, AL_SAMPLE_OFFSET, &o);
         return o;
     }
     float value(ALenum what) const {
         float v = 0;
-        alGetSourcef(sound.source, what, &v);
+        alGetSourcef(audio.source, what, &v);
         return v;
     }
 };
 
 TEST_F(EngineLoop, EachFrameBendsTheLoopWithoutRestartingIt) {
     ALint looping = 0;
-    alGetSourcei(sound.source, AL_LOOPING, &looping);
+    alGetSourcei(audio.source, AL_LOOPING, &looping);
     EXPECT_EQ(looping, AL_TRUE);
-    setEngineTone(sound, 24, 24);
+    setEngineTone(audio, sound, 24, 24);
     EXPECT_EQ(state(), AL_PLAYING);
     EXPECT_FLOAT_EQ(value(AL_GAIN), 100.0f / 255);
     EXPECT_FLOAT_EQ(value(AL_PITCH), 14000.0f / 22050);
-    alSourcei(sound.source, AL_SAMPLE_OFFSET, 100000);
-    setEngineTone(sound, 12, 24);
+    alSourcei(audio.source, AL_SAMPLE_OFFSET, 100000);
+    setEngineTone(audio, sound, 12, 24);
     EXPECT_GE(offset(), 100000) << "the loop went back to the top";
     EXPECT_EQ(state(), AL_PLAYING);
     EXPECT_FLOAT_EQ(value(AL_GAIN), 50.0f / 255);
@@ -177,26 +179,26 @@ TEST_F(EngineLoop, EachFrameBendsTheLoopWithoutRestartingIt) {
 }
 
 TEST_F(EngineLoop, NineAndTheMatchChoicePauseItAndPlayResumes) {
-    setEngineTone(sound, 24, 24);
-    alSourcei(sound.source, AL_SAMPLE_OFFSET, 100000);
+    setEngineTone(audio, sound, 24, 24);
+    alSourcei(audio.source, AL_SAMPLE_OFFSET, 100000);
     sound.toggleSound();
-    setEngineTone(sound, 24, 24);
+    setEngineTone(audio, sound, 24, 24);
     EXPECT_EQ(state(), AL_PAUSED);
     const ALint paused = offset();
     EXPECT_GE(paused, 100000);
     // Off stays off, whatever the kart does.
-    setEngineTone(sound, 12, 24);
+    setEngineTone(audio, sound, 12, 24);
     EXPECT_EQ(state(), AL_PAUSED);
     sound.toggleSound();
-    setEngineTone(sound, 12, 24);
+    setEngineTone(audio, sound, 12, 24);
     EXPECT_EQ(state(), AL_PLAYING);
     EXPECT_GE(offset(), paused) << "resumed from the top, not where it stopped";
 
-    silenceEngine(sound);
+    silenceEngine(audio);
     EXPECT_EQ(state(), AL_PAUSED);
-    silenceEngine(sound);
+    silenceEngine(audio);
     EXPECT_EQ(state(), AL_PAUSED);
-    setEngineTone(sound, 0, 24);
+    setEngineTone(audio, sound, 0, 24);
     EXPECT_EQ(state(), AL_PLAYING);
     EXPECT_EQ(value(AL_GAIN), 0) << "at rest the loop runs, silent";
 }
@@ -226,9 +228,10 @@ TEST(EngineSample, LoopsThroughTheMixerWithoutASeam) {
     const auto sample = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() /
                         "data" / "ray01.wav";
     SoundSystem sound;
-    startAudio(sound, sample.c_str());
-    ASSERT_TRUE(sound.ready);
-    setEngineTone(sound, 24, 24);
+    AudioOutput audio;
+    startAudio(audio, sample.c_str());
+    ASSERT_TRUE(audio.ready);
+    setEngineTone(audio, sound, 24, 24);
     // The wave writer keeps pace with the clock: wait for a second and a half.
     int rate = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
@@ -239,7 +242,7 @@ TEST(EngineSample, LoopsThroughTheMixerWithoutASeam) {
         ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the recording stopped growing";
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    stopAudio(sound);
+    stopAudio(audio);
     const std::vector<float> played = recorded(recording, &rate);
     const size_t window = static_cast<size_t>(rate) / 10;
     int judged = 0;
