@@ -10,7 +10,7 @@ export ALSOFT_CONF="$OUT/alsoft-wave.conf"
 TONE="$VK_BUILD/tools/vk-tone"
 
 start_game engine_sound
-sleep 7 # the countdown, at rest
+watch_countdown engine_sound_start 40 # at rest
 hold w 4
 sleep 1
 press 9
