@@ -4,6 +4,7 @@
 #include "app/Input.h"
 #include "app/World.h"
 #include "app/shell/FrameView.h"
+#include "app/shell/RandomSeed.h"
 #include "app/shell/StartUp.h"
 #include "render/RenderAssets.h"
 #include "render/Viewport.h"
@@ -13,7 +14,6 @@
 #include <GL/freeglut.h>
 #include <csignal>
 #include <cstdlib>
-#include <ctime>
 
 // Program-wide state, constructed before main in this order.
 static World world;
@@ -27,8 +27,9 @@ static void closeSound() {
 }
 
 static void initGame() {
-    // The palm scatter and the particle puffs differ from run to run.
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // The palm scatter and the particle puffs differ from run to run, unless
+    // a test pins the seed.
+    seedRandom();
     startUpWorld(world, renderAssets);
     frameLoop.restart(world);
     // After the pictures: a game that cannot start says only why.

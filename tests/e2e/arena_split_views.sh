@@ -3,54 +3,56 @@
 # views, key '1' for one full view and key '3' for the dusk sky.
 source "$(dirname "$0")/lib.sh"
 
-# Sky region at the top of each view, straight along the starting lane; the
-# view halves in eight columns, to tell the two views apart.
-SKY_TOP="545 25 55 40"
-SKY_BOTTOM="545 505 55 40"
+# The sky at the far end of the starting lane in each driver's view, in three
+# patches between the buildings on the left and the guide arrow on the right;
+# the view halves in eight columns, to tell the two views apart. The middle
+# patch of view 2's sky is where one full view shows the lane.
+SKY_TOP=("495 10 38 55" "535 10 38 55" "575 10 38 55")
+SKY_BOTTOM=("545 490 18 50" "564 490 18 50" "583 490 18 50")
+MIDDLE="545 505 55 40"
+REGIONS=""
+for r in "${SKY_TOP[@]}" "${SKY_BOTTOM[@]}" "$MIDDLE"; do REGIONS="$REGIONS --mean $r"; done
 columns() {
   local top=$1 x
   for x in 0 160 320 480 640 800 960 1120; do echo "--mean $x $top 160 400"; done
 }
 
-# blue_sky R G B: the day gradient, blue well above red.
-blue_sky() { awk -v r="$1" -v b="$3" 'BEGIN { exit !(b > r + 40) }'; }
-dusk_sky() { awk -v r="$1" -v b="$3" 'BEGIN { exit !(r > 150 && r > b - 60) }'; }
+patches() {
+  local patch
+  for patch in "$@"; do printf '%s/ ' "$(mean_of "$LOOK" $patch)"; done
+}
+LOOK=""
+look() {
+  LOOK=$(peek $REGIONS) || { SAW="no screenshot"; return 1; }
+  SAW="view 1 sky $(patches "${SKY_TOP[@]}")view 2 sky $(patches "${SKY_BOTTOM[@]}")middle $(mean_of "$LOOK" $MIDDLE)"
+}
+drivers_sky() { look && sky_in "$1" "$LOOK" "${SKY_TOP[@]}" && sky_in "$1" "$LOOK" "${SKY_BOTTOM[@]}"; }
+one_view() { look && sky_in day "$LOOK" "${SKY_TOP[@]}" && ! sky_in day "$LOOK" "$MIDDLE"; }
 
 start_game arena_split_views
-sleep 3
-# Chase views at the start line: kart 2 stands 5 units nearer the lane's east wall.
-report=$(shot arena_split_chase $(columns 40) $(columns 520)) || fail "no screenshot"
-echo "$report"
-difference=$(echo "$report" | awk '$1 == "mean" { v[$3 " " $2] = $6 + $7 + $8; xs[$2] = 1 }
+# Chase views at the start line, once the countdown is over and its message
+# gone: kart 2 stands 5 units nearer the lane's east wall.
+watch_countdown arena_split_start 40 $(columns 40) $(columns 520)
+difference=$(echo "$PLAIN" | awk '$1 == "mean" && $5 == 400 { v[$3 " " $2] = $6 + $7 + $8; xs[$2] = 1 }
   END { for (x in xs) { a = v["40 " x]; b = v["520 " x]; d += a > b ? a - b : b - a }; print int(d) }')
 echo "difference between the views: $difference"
 [ "$difference" -gt 150 ] || fail "the two views look the same (difference $difference)"
 
 # Both drivers' views show the sky at the far end of the lane.
 press c n
-sleep 1
-report=$(shot arena_split_drivers --mean $SKY_TOP --mean $SKY_BOTTOM) || fail "no screenshot"
-echo "$report"
-top=$(mean_of "$report" $SKY_TOP)
-bottom=$(mean_of "$report" $SKY_BOTTOM)
-blue_sky $top || fail "no day sky at the top of view 1: $top"
-blue_sky $bottom || fail "no day sky at the top of view 2: $bottom"
+wait_for 15 "keys 'c' and 'n': no day sky at the top of both drivers' views" drivers_sky day
+keep arena_split_drivers
+echo "drivers' views: $SAW"
 
 # One full view: the middle of the window is the lane, not a second sky.
 press 1
-sleep 1
-report=$(shot arena_one_view --mean $SKY_TOP --mean $SKY_BOTTOM) || fail "no screenshot"
-echo "$report"
-top=$(mean_of "$report" $SKY_TOP)
-middle=$(mean_of "$report" $SKY_BOTTOM)
-blue_sky $top || fail "no sky at the top of the full view: $top"
-if blue_sky $middle; then fail "key '1' still shows a second view: $middle"; fi
+wait_for 15 "key '1': no full view with the sky at its top and the lane in the middle" one_view
+keep arena_one_view
+echo "one view: $SAW"
 
 press 2 3
-sleep 1
-report=$(shot arena_dusk --mean $SKY_TOP --mean $SKY_BOTTOM) || fail "no screenshot"
-echo "$report"
-dusk_sky $(mean_of "$report" $SKY_TOP) || fail "no dusk sky in view 1: $(mean_of "$report" $SKY_TOP)"
-dusk_sky $(mean_of "$report" $SKY_BOTTOM) || fail "no dusk sky in view 2: $(mean_of "$report" $SKY_BOTTOM)"
+wait_for 15 "keys '2' and '3': no dusk sky at the top of both views" drivers_sky dusk
+keep arena_dusk
+echo "dusk: $SAW"
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game stopped"
 echo "arena split views ok"

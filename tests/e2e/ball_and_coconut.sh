@@ -17,7 +17,6 @@ FIELD="300 200 200 40"
 REGIONS="--mean $BALL_DARK --mean $BALL_LIT --mean $FIELD"
 for cell in "${AHEAD[@]}"; do REGIONS="$REGIONS --mean $cell"; done
 look() { peek $REGIONS || fail "no screenshot"; }
-keep() { shot "$1" >/dev/null || true; }
 
 grass() { awk -v r="$1" -v g="$2" 'BEGIN { exit !(g > r + 50) }'; }
 # on_grass REPORT: grass just ahead of kart 1 and to its left: down on the
@@ -63,7 +62,7 @@ land() {
       break
     fi
     previous=$report
-    later "$deadline" "$(now)" || { key_up s; keep "$1"; fail "$1: kart 1 did not come to rest on the field"; }
+    later "$deadline" "$(now)" || { key_up s; fail "$1: kart 1 did not come to rest on the field: field $(mean_of "$report" $FIELD), ahead $(mean_of "$report" ${AHEAD[3]}) / $(mean_of "$report" ${AHEAD[4]}) / $(mean_of "$report" ${AHEAD[5]}), changed by $(changes "${previous:-}" "$report" "$FIELD" "${AHEAD[@]}")"; }
   done
   key_up s
   LANDED=$report
@@ -74,7 +73,7 @@ watch_countdown ball_and_coconut_start 40
 
 land ball_and_coconut_race
 before=$LANDED
-if lit_sphere "$before"; then keep ball_and_coconut_race; fail "a ball ahead of kart 1 in a race"; fi
+if lit_sphere "$before"; then fail "a ball ahead of kart 1 in a race: $(mean_of "$before" $BALL_DARK) / $(mean_of "$before" $BALL_LIT)"; fi
 
 # Coconuts: kept on coming while 'r' is held, one each 0.3 s.
 key_down r
@@ -82,15 +81,15 @@ deadline=$(plus "$(now)" 8)
 while :; do
   report=$(look)
   [ "$(browner "$before" "$report")" -le 20 ] || break
-  later "$deadline" "$(now)" || { key_up r; keep ball_and_coconut_throw; fail "key 'r': no coconut ahead of kart 1"; }
+  later "$deadline" "$(now)" || { key_up r; fail "key 'r': no coconut ahead of kart 1 (the field at most $(browner "$before" "$report") less green)"; }
 done
 key_up r
 keep ball_and_coconut_throw
 echo "coconut ahead of kart 1: the field $(browner "$before" "$report") less green"
 # ... and flown off past the end of the field.
 deadline=$(plus "$(now)" 15)
-until unchanged "$before" "$(look)" "${AHEAD[@]}"; do
-  later "$deadline" "$(now)" || { keep ball_and_coconut_gone; fail "the coconuts stay ahead of kart 1"; }
+until report=$(look) && unchanged "$before" "$report" "${AHEAD[@]}"; do
+  later "$deadline" "$(now)" || fail "the coconuts stay ahead of kart 1: $(changes "$before" "$report" "${AHEAD[@]}")"
 done
 
 hold 0 1

@@ -3,7 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 
 data=$(mktemp -d)
-trap 'stop_game; rm -rf "$data"' EXIT
+trap 'finish; rm -rf "$data"' EXIT
 standin_data "$data"
 
 # An image cut off inside its header.
@@ -32,12 +32,12 @@ head -c 20000 /dev/urandom >"$data/tower.ase"
 rm "$data/plant.ASE"
 printf '*GEOMOBJECT {\n*MESH_NUMVERTEX 999999999\n*MESH_NUMFACES -4\n}\n' >"$data/arrow.ASE"
 start_game damaged_models "$data"
-sleep 2
+# The models load after the window opens: the game is past them once it draws.
+wait_for 30 "no frame drawn with damaged models" drawn
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game stopped with damaged models"
 grep -qx 'Error: Unable to find or open the file: plant.ASE' "$GAME_ERR" ||
   fail "no message naming the missing plant.ASE"
 grep -q '^Error: The model file "arrow.ASE" is refused: ' "$GAME_ERR" ||
   fail "no message naming the damaged arrow.ASE"
-report=$(shot damaged_models) || fail "could not take a screenshot"
-echo "$report" | grep -q '^window' || fail "no window in the screenshot report"
+keep damaged_models
 echo "damaged data ok"

@@ -37,7 +37,7 @@ windows() {
 # The fields of a window line: start, rms, fundamental, clarity, seam.
 brief() { awk '{ print $2, $4, $10, $12, $14 }'; }
 within() { awk -v v="$1" -v a="$2" -v b="$3" 'BEGIN { exit !(v >= a && v <= b) }'; }
-keep() { shot engine_sound_failed >/dev/null || true; }
+keep_shot() { shot engine_sound_failed >/dev/null || true; }
 
 # wait_recorded SECONDS: until the recording is that long.
 wait_recorded() {
@@ -80,12 +80,12 @@ drive() {
 loud_in() {
   local quiet
   quiet=$(windows "$2" | awk -v to="$3" -v s="$SILENT" '!d && $2 + 0.1 <= to + 0.001 && $4 <= s { print; d = 1 }')
-  [ -z "$quiet" ] || { keep; fail "$1: silent at $(echo "$quiet" | brief)"; }
+  [ -z "$quiet" ] || { keep_shot; fail "$1: silent at $(echo "$quiet" | brief)"; }
 }
 silent_in() {
   local loud
   loud=$(windows "$2" | awk -v to="$3" -v s="$SILENT" '!d && $2 + 0.1 <= to + 0.001 && $4 > s { print; d = 1 }')
-  [ -z "$loud" ] || { keep; fail "$1: sounding at $(echo "$loud" | brief)"; }
+  [ -z "$loud" ] || { keep_shot; fail "$1: sounding at $(echo "$loud" | brief)"; }
 }
 # stops_at WHAT AT / starts_at WHAT AT: when after AT the sound stops or
 # starts, from the audible share of the window where it does.
@@ -108,7 +108,7 @@ silent_in "the tone with kart 1 at rest" 0 "$DRIVE_START"
 echo "at rest: silent for $DRIVE_START s"
 deadline=$(plus "$(now)" 40)
 until [ -n "$(windows "$DRIVE_START" | awk -v top="$TOP" '!d && $10 >= top { print; d = 1 }')" ]; do
-  later "$(now)" "$deadline" && { windows "$DRIVE_START" | brief; keep; fail "no tone of top speed within 40 s of 'w'"; }
+  later "$(now)" "$deadline" && { windows "$DRIVE_START" | brief; keep_shot; fail "no tone of top speed within 40 s of 'w'"; }
   sleep 0.2
 done
 wait_recorded "$(plus "$(recorded)" 0.3)"

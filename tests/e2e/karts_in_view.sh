@@ -16,14 +16,14 @@ floor() { awk -v r="$1" -v g="$2" -v b="$3" 'BEGIN { exit !(r > 40 && r >= g && 
 
 start_game karts_in_view
 # The cameras glide into place behind their karts once the data is loaded.
-for _ in $(seq 30); do
-  report=$(shot karts_in_view --mean $GREEN_TUBE --mean $BLUE_TUBE --mean $FLOOR_UPPER \
-    --mean $FLOOR_LOWER) || fail "no screenshot"
-  if green $(mean_of "$report" $GREEN_TUBE) && blue $(mean_of "$report" $BLUE_TUBE); then
-    break
-  fi
-  sleep 1
-done
+both_karts() {
+  report=$(peek --mean $GREEN_TUBE --mean $BLUE_TUBE --mean $FLOOR_UPPER --mean $FLOOR_LOWER) ||
+    { SAW="no screenshot"; return 1; }
+  SAW="kart 2's tube in view 1 $(mean_of "$report" $GREEN_TUBE), kart 1's in view 2 $(mean_of "$report" $BLUE_TUBE)"
+  green $(mean_of "$report" $GREEN_TUBE) && blue $(mean_of "$report" $BLUE_TUBE)
+}
+wait_for 30 "not both karts in both views" both_karts
+keep karts_in_view
 echo "$report"
 green $(mean_of "$report" $GREEN_TUBE) || fail "no green kart 2 in view 1: $(mean_of "$report" $GREEN_TUBE)"
 blue $(mean_of "$report" $BLUE_TUBE) || fail "no blue kart 1 in view 2: $(mean_of "$report" $BLUE_TUBE)"

@@ -15,9 +15,30 @@ printf 'drivers=null\n' >"$OUT/alsoft-null.conf"
 export ALSOFT_CONF="$OUT/alsoft-null.conf"
 GAME_PID=""
 GAME_ERR=""
+TEST_NAME=$(basename "$0" .sh)
+# Every look at the window keeps its pixels here until the next one, so that
+# a failure can keep the very picture it was judged on.
+LAST_LOOK="$OUT/$TEST_NAME.last-look.ppm"
+rm -f "$LAST_LOOK"
+# The seed the game's rand() gets in every test: the same palms and courses
+# (the guide arrows' targets) every run, and puffs from the same numbers.
+TEST_SEED=1
 
+# keep NAME: the last look as $OUT/NAME.png.
+keep() {
+  if [ -s "$LAST_LOOK" ]; then
+    "$SHOT" --from "$LAST_LOOK" --out "$OUT/$1.png" >/dev/null || echo "could not keep the last look as $OUT/$1.png" >&2
+  fi
+}
+
+# fail MESSAGE: the message (say what was seen in it), the game's standard
+# error and the last look, kept as $OUT/$TEST_NAME-failed.png.
 fail() {
   echo "FAIL: $*" >&2
+  if [ -s "$LAST_LOOK" ]; then
+    keep "$TEST_NAME-failed"
+    echo "last look: $OUT/$TEST_NAME-failed.png" >&2
+  fi
   [ -n "$GAME_ERR" ] && [ -s "$GAME_ERR" ] && { echo "--- game stderr:" >&2; cat "$GAME_ERR" >&2; }
   exit 1
 }
@@ -38,7 +59,15 @@ release_keys() {
   for key in $HELD_KEYS; do xdotool keyup "$key" 2>/dev/null || true; done
   HELD_KEYS=""
 }
-trap 'release_keys; stop_game' EXIT
+# finish: on the way out, keys up, the game stopped, and the last look
+# dropped unless the test failed. Tests with a trap of their own call it.
+finish() {
+  local status=$?
+  release_keys
+  stop_game
+  [ "$status" -ne 0 ] || rm -f "$LAST_LOOK"
+}
+trap finish EXIT
 
 # standin_data FOLDER: fills FOLDER with tiny valid images and models.
 standin_data() {
@@ -57,11 +86,13 @@ default_data() {
 }
 
 # start_game NAME [DATA_DIR]: runs the game in DATA_DIR (default: the build's
-# data folder, see default_data) and waits for its window.
+# data folder, see default_data) and waits for its window. The game's rand()
+# is seeded with VORLANE_KART_SEED, TEST_SEED unless the test sets it.
 start_game() {
   local name=$1 data=${2:-$(default_data)}
   GAME_ERR="$OUT/$name.stderr"
-  (cd "$data" && exec env ${VK_GAME_PRELOAD:+LD_PRELOAD="$VK_GAME_PRELOAD"} "$VK_BUILD/vorlane-kart") 2>"$GAME_ERR" &
+  (cd "$data" && exec env VORLANE_KART_SEED="${VORLANE_KART_SEED-$TEST_SEED}" \
+    ${VK_GAME_PRELOAD:+LD_PRELOAD="$VK_GAME_PRELOAD"} "$VK_BUILD/vorlane-kart") 2>"$GAME_ERR" &
   GAME_PID=$!
   for _ in $(seq 300); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then fail "the game exited before showing its window"; fi
@@ -92,7 +123,7 @@ hold() {
 shot() {
   local name=$1
   shift
-  "$SHOT" --title "$TITLE" --out "$OUT/$name.png" "$@"
+  "$SHOT" --title "$TITLE" --out "$OUT/$name.png" --raw "$LAST_LOOK" "$@"
 }
 
 # mean_of REPORT X Y W H: the "R G B" mean of one region from a shot report.
@@ -100,11 +131,55 @@ mean_of() {
   echo "$1" | awk -v r="$2 $3 $4 $5" '$1 == "mean" && ($2" "$3" "$4" "$5) == r { print $6, $7, $8 }'
 }
 
-# peek [--mean X Y W H]...: like shot, but keeps no picture, so it is quick
-# enough to poll with.
+# peek [--mean X Y W H]...: like shot, but keeps the picture only as the
+# last look, so it is quick enough to poll with.
 peek() {
-  "$SHOT" --title "$TITLE" "$@"
+  "$SHOT" --title "$TITLE" --raw "$LAST_LOOK" "$@"
 }
+
+# wait_for SECONDS WHAT CHECK [ARG...]: runs CHECK ARG... until it succeeds,
+# for at most SECONDS. CHECK takes its own look and puts what it saw into
+# SAW; on timeout the test fails with WHAT and the last SAW, keeping the last
+# look. Polling, never a fixed sleep: a loaded machine only takes longer.
+SAW=""
+wait_for() {
+  local seconds=$1 what=$2 deadline
+  shift 2
+  deadline=$(plus "$(now)" "$seconds")
+  SAW=""
+  until "$@"; do
+    if later "$(now)" "$deadline"; then fail "$what: not within $seconds s; last seen: ${SAW:-nothing}"; fi
+    sleep 0.1
+  done
+}
+
+# drawn: the window shows a frame, not the bare clear colour.
+drawn() {
+  local report
+  report=$(peek --mean 0 0 1280 960 2>&1) || { SAW="no window: $report"; return 1; }
+  SAW="mean colour $(mean_of "$report" 0 0 1280 960)"
+  awk -v c="$(mean_of "$report" 0 0 1280 960)" 'BEGIN { split(c, x, " "); exit !(x[1] + x[2] + x[3] >= 10) }'
+}
+
+# The HUD clocks: four digit cells, hundreds to tenths, at the top left of
+# view 1 (the match clock, or kart 1's tag clock) and of view 2 (kart 2's tag
+# clock). vk-shot reads them by their light fill alone: the HUD is drawn over
+# the scene, so nothing covers the digits, and the start line's bricks behind
+# them never pass for fill (a white cloud would: read them over bricks).
+CLOCK1_TOP=10
+CLOCK2_TOP=500
+# clock_regions: vk-shot options that read both clocks.
+clock_regions() {
+  echo "--font $(default_data)/msgnumbers.tga --digits 111 $CLOCK1_TOP 37 44 4 --digits 111 $CLOCK2_TOP 37 44 4"
+}
+# clock_of REPORT TOP: the clock read as "DDD.D"; a cell without digit
+# shows '-', one that is no digit '?'.
+clock_of() {
+  echo "$1" | awk -v top="$2" '$1 == "digits" && $2 == 111 && $3 == top {
+    print substr($7, 1, 3) "." substr($7, 4, 1) }'
+}
+# is_clock TEXT: TEXT is a whole reading, every digit read.
+is_clock() { [[ "$1" =~ ^[0-9]{3}\.[0-9]$ ]]; }
 
 # key_down KEY / key_up KEY: a key held across other work (polling, shots).
 key_down() {
@@ -126,6 +201,19 @@ plus() {
 }
 later() {
   awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b - 0.02) }'
+}
+
+# sky_in KIND REPORT PATCH...: every patch shows the day's blue or the dusk's
+# red to purple, or a cloud drifting through either, and not every one is cloud.
+sky_in() {
+  local kind=$1 report=$2 patch
+  shift 2
+  for patch in "$@"; do mean_of "$report" $patch; done | awk -v kind="$kind" '
+    { cloud = $1 > 200 && $2 > 200 && $3 > 200; n++ }
+    !cloud { clear++ }
+    kind == "day" && (cloud || $3 > $1 + 40) { ok++ }
+    kind == "dusk" && (cloud || ($1 > 150 && $1 > $3 - 60)) { ok++ }
+    END { exit !(n == '"$#"' && ok == n && clear > 0) }'
 }
 
 # The centred message image over the start line: READY reaches further left
@@ -228,7 +316,7 @@ watch_countdown() {
     else
       plain=0
     fi
-    later "$deadline" "$t" || { shot "$name" >/dev/null || true; fail "$name: no countdown image and then the plain picture within the time (seen:$STATES)"; }
+    later "$deadline" "$t" || fail "$name: no countdown image and then the plain picture within the time (seen:$STATES; last: $state, message $(mean_of "${report:-}" $MSG_LEFT) / $(mean_of "${report:-}" $MSG_MIDDLE))"
   done
   [ ${#SETTLED[@]} -gt 0 ] || fail "$name: neither SET nor GO seen (seen:$STATES)"
   PLAIN=$(peek $MSG_REGIONS "$@") || fail "$name: no screenshot"

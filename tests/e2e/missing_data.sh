@@ -3,7 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 
 empty=$(mktemp -d)
-trap 'rm -rf "$empty"' EXIT
+trap 'finish; rm -rf "$empty"' EXIT
 GAME_ERR="$OUT/missing_data.stderr"
 status=0
 (cd "$empty" && exec timeout 30 "$VK_BUILD/vorlane-kart") 2>"$GAME_ERR" || status=$?

@@ -16,7 +16,11 @@ cells() {
   # The side tubes each kart shows the other's camera at the start.
   echo "--mean 905 780 35 16 --mean 345 302 25 16"
 }
-look() { shot "$1" $(cells) || fail "no screenshot"; }
+# look NAME: a look, kept as $OUT/NAME.png for comparing by eye.
+look() {
+  peek $(cells) || fail "no screenshot"
+  keep "$1"
+}
 
 # compare BEFORE AFTER X0 X1 Y0 Y1: "total max" of the channel differences of
 # the cells inside the box (left, right, top, bottom edges in pixels).
@@ -57,73 +61,77 @@ start_line() {
 # start NAME: the game up at the start line, the countdown over and both views
 # at rest; RESTING holds the last look.
 RESTING=""
+tubes() { echo "side tubes $(mean_of "$1" 905 780 35 16) / $(mean_of "$1" 345 302 25 16)"; }
+resting() {
+  local previous=$RESTING
+  sleep 1
+  RESTING=$(look "$NAME")
+  SAW="$(tubes "$RESTING"), the views changed by $(compare "$previous" "$RESTING" 0 1100 0 960)"
+  [ -n "$previous" ] && start_line "$RESTING" && still $(compare "$previous" "$RESTING" 0 1100 0 960)
+}
 start() {
+  NAME=$1 RESTING=""
   start_game "$1"
-  local previous current
-  for _ in $(seq 30); do
-    current=$(look "$1")
-    start_line "$current" && break
-    sleep 1
-  done
-  start_line "$current" || fail "no start picture"
-  # The countdown ends five seconds after the first frame at the latest.
-  sleep 6
-  previous=$(look "$1")
-  for _ in $(seq 30); do
-    sleep 1
-    current=$(look "$1")
-    if still $(compare "$previous" "$current" 0 1100 0 960); then
-      RESTING=$current
-      return 0
-    fi
-    previous=$current
-  done
-  fail "the views never came to rest"
+  watch_countdown "$1_start" 40
+  wait_for 30 "$1: the views at the start line never came to rest" resting
 }
 
-# judge WHAT MOVING RESTING BEFORE AFTER: the MOVING box changed, the RESTING one not.
-judge() {
-  local what=$1 moving=$2 resting=$3 before=$4 after=$5 change
-  change=$(compare "$before" "$after" ${!moving})
-  echo "$what: $moving changed by $change"
-  moved $change || fail "$what: the $moving view hardly changed ($change)"
-  change=$(compare "$before" "$after" ${!resting})
-  echo "$what: $resting changed by $change"
-  still $change || fail "$what: the $resting view changed too ($change)"
-}
-
-# drove_off WHAT PLACE BEFORE AFTER: the driven kart, seen in the other view,
-# left its place there.
-drove_off() {
+# camera_moved NAME BOX: a look, kept as NAME, in which the BOX view changed
+# from BEFORE as a moved camera changes it; AFTER holds it.
+BEFORE="" AFTER=""
+camera_moved() {
   local change
-  change=$(compare "$3" "$4" ${!2})
+  AFTER=$(look "$1")
+  change=$(compare "$BEFORE" "$AFTER" ${!2})
+  SAW="$2 changed by $change"
+  moved $change
+}
+# drove_off NAME BOX PLACE: the same, and the driven kart, seen in the other
+# view, left its PLACE there.
+drove_off() {
+  local place
+  camera_moved "$1" "$2"
+  place=$(compare "$BEFORE" "$AFTER" ${!3})
+  SAW="$SAW, $3 changed by $place"
+  moved $(compare "$BEFORE" "$AFTER" ${!2}) && [ "${place% *}" -gt 60 ]
+}
+# stayed WHAT BOX: BOX is the same in AFTER as in BEFORE.
+stayed() {
+  local change
+  change=$(compare "$BEFORE" "$AFTER" ${!2})
   echo "$1: $2 changed by $change"
-  [ "${change% *}" -gt 60 ] || fail "$1: the kart did not leave its place in the other view ($change)"
+  still $change || fail "$1: the $2 view changed too ($change)"
 }
 
 # Player 1.
 start player1_views
+BEFORE=$RESTING
 press c
-sleep 1
-judge "key c" UPPER LOWER "$RESTING" "$(look player1_camera)"
+wait_for 10 "key c: the upper view hardly changed" camera_moved player1_camera UPPER
+echo "key c: $SAW"
+stayed "key c" LOWER
 
-before=$(look player1_before_drive)
-hold w 1
-after=$(look player1_drive)
-judge "key w" UPPER LOWER_LEFT "$before" "$after"
-drove_off "key w" KART1_IN_LOWER "$before" "$after"
+BEFORE=$(look player1_before_drive)
+key_down w
+wait_for 10 "key w: kart 1 did not drive off" drove_off player1_drive UPPER KART1_IN_LOWER
+key_up w
+echo "key w: $SAW"
+stayed "key w" LOWER_LEFT
 stop_game
 
 # Player 2, in a fresh game so that kart 1 stands still.
 start player2_views
+BEFORE=$RESTING
 press n
-sleep 1
-judge "key n" LOWER UPPER "$RESTING" "$(look player2_camera)"
+wait_for 10 "key n: the lower view hardly changed" camera_moved player2_camera LOWER
+echo "key n: $SAW"
+stayed "key n" UPPER
 
-before=$(look player2_before_drive)
-hold i 1
-after=$(look player2_drive)
-judge "key i" LOWER UPPER_RIGHT "$before" "$after"
-drove_off "key i" KART2_IN_UPPER "$before" "$after"
+BEFORE=$(look player2_before_drive)
+key_down i
+wait_for 10 "key i: kart 2 did not drive off" drove_off player2_drive LOWER KART2_IN_UPPER
+key_up i
+echo "key i: $SAW"
+stayed "key i" UPPER_RIGHT
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game stopped"
 echo "player views ok"

@@ -3,7 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_game window
-sleep 2
+wait_for 30 "no frame drawn" drawn
 report=$(shot window) || fail "could not take a screenshot"
 echo "$report"
 set -- $(echo "$report" | awk '$1 == "window" { print $3, $4 }')
