@@ -54,6 +54,42 @@ int opaqueInRow(const TgaImage& image, int row) {
     return count;
 }
 
+// Red, green, blue, alpha of the texel at (x, y), y counted from the top of
+// the picture as the game shows it.
+const uint8_t* seenAt(const TgaImage& image, int x, int y) {
+    return &image.pixels[(static_cast<size_t>(image.height - 1 - y) * image.width + x) * 4];
+}
+
+struct Tally {
+    int solid = 0;
+    // Shown texels (past the HUD's 0.2 alpha test) that stand out from a
+    // white picture behind them, and from a black one.
+    int darkOnWhite = 0, lightOnBlack = 0;
+    int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1; // solid texels' box
+};
+
+Tally tally(const TgaImage& image, int y0, int y1) {
+    Tally t;
+    for (int y = y0; y < y1; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const uint8_t* p = seenAt(image, x, y);
+            if (p[3] < 51)
+                continue;
+            const float alpha = p[3] / 255.0f;
+            const float luma = (p[0] * 0.3f + p[1] * 0.6f + p[2] * 0.1f) * alpha;
+            t.darkOnWhite += luma + 255 * (1 - alpha) < 90;
+            t.lightOnBlack += luma > 150;
+            if (p[3] != 255)
+                continue;
+            ++t.solid;
+            t.left = std::min(t.left, x);
+            t.right = std::max(t.right, x);
+            t.top = std::min(t.top, y);
+            t.bottom = std::max(t.bottom, y);
+        }
+    return t;
+}
+
 bool isPowerOfTwo(int v) {
     return v > 0 && (v & (v - 1)) == 0;
 }
@@ -71,13 +107,14 @@ double channelDifference(const TgaImage& image, int x0, int y0, int x1, int y1) 
 
 TEST(ImagesGameData, EveryTextureOfTheTableLoadsWithItsChannels) {
     const std::set<std::string> expected = {
-        "cloud1.tga",    "cloud2.tga",     "cloud3.tga",    "moon.tga",      "particle.tga",
-        "floor.tga",     "plasma.tga",     "fence.tga",     "shadow.tga",    "palmtree1.tga",
-        "coconut.tga",   "hills.tga",      "lamp.tga",      "bike.tga",      "quorel.tga",
-        "bush.tga",      "brakelight.tga", "talvik.tga",    "odometer.tga",  "needle.tga",
-        "brick.tga",     "arcadetile.tga", "msgp1wins.tga", "msgp2wins.tga", "msghurryup.tga",
-        "msggoal.tga",   "msgready.tga",   "msgset.tga",    "msggo.tga",     "msgtitle.tga",
-        "msgnumbers.tga"};
+        "cloud1.tga",     "cloud2.tga",     "cloud3.tga",    "moon.tga",      "particle.tga",
+        "floor.tga",      "plasma.tga",     "fence.tga",     "shadow.tga",    "palmtree1.tga",
+        "coconut.tga",    "hills.tga",      "lamp.tga",      "bike.tga",      "quorel.tga",
+        "bush.tga",       "brakelight.tga", "talvik.tga",    "odometer.tga",  "needle.tga",
+        "brick.tga",      "arcadetile.tga", "msgp1wins.tga", "msgp2wins.tga", "msghurryup.tga",
+        "msggoal.tga",    "msgready.tga",   "msgset.tga",    "msggo.tga",     "msgtitle.tga",
+        "msgnumbers.tga", "msgpaused.tga",  "msgchoose.tga", "msgcpu.tga",    "msgeasy.tga",
+        "msgnormal.tga",  "msghard.tga"};
     std::set<std::string> written;
     std::set<std::pair<int, int>> layouts;
     for (const ImageFile& file : imageFiles()) {
@@ -97,12 +134,13 @@ TEST(ImagesGameData, EveryTextureOfTheTableLoadsWithItsChannels) {
 
 TEST(ImagesGameData, CutOutPicturesHaveClearAndSolidTexels) {
     for (const char* name :
-         {"cloud1.tga",    "cloud2.tga",   "cloud3.tga",    "moon.tga",      "particle.tga",
-          "palmtree1.tga", "lamp.tga",     "coconut.tga",   "bush.tga",      "brakelight.tga",
-          "bike.tga",      "quorel.tga",   "hills.tga",     "talvik.tga",    "odometer.tga",
-          "needle.tga",    "fence.tga",    "msgp1wins.tga", "msgp2wins.tga", "msghurryup.tga",
-          "msggoal.tga",   "msgready.tga", "msgset.tga",    "msggo.tga",     "msgtitle.tga",
-          "msgnumbers.tga"}) {
+         {"cloud1.tga",     "cloud2.tga",    "cloud3.tga",    "moon.tga",      "particle.tga",
+          "palmtree1.tga",  "lamp.tga",      "coconut.tga",   "bush.tga",      "brakelight.tga",
+          "bike.tga",       "quorel.tga",    "hills.tga",     "talvik.tga",    "odometer.tga",
+          "needle.tga",     "fence.tga",     "msgp1wins.tga", "msgp2wins.tga", "msghurryup.tga",
+          "msggoal.tga",    "msgready.tga",  "msgset.tga",    "msggo.tga",     "msgtitle.tga",
+          "msgnumbers.tga", "msgpaused.tga", "msgchoose.tga", "msgcpu.tga",    "msgeasy.tga",
+          "msgnormal.tga",  "msghard.tga"}) {
         const TgaImage& image = painted().images.at(name);
         ASSERT_EQ(image.channels, 4) << name;
         int clear = 0, solid = 0;
@@ -189,6 +227,75 @@ TEST(ImagesGameData, DigitStripDecimalBandShowsAsADot) {
         for (int x = strip.width * 7 / 10; x < strip.width; ++x, ++count)
             alpha += alphaAt(strip, x, row);
     EXPECT_GT(alpha / count, 0.2 * 255);
+}
+
+TEST(ImagesGameData, PauseAndMatchChoiceCardsReadOnAnyPicture) {
+    struct Expected {
+        const char* name;
+        int width, height;
+    };
+    for (const Expected& e : {Expected{"msgpaused.tga", 512, 256}, {"msgchoose.tga", 512, 128}}) {
+        const TgaImage& image = painted().images.at(e.name);
+        ASSERT_EQ(image.width, e.width) << e.name;
+        ASSERT_EQ(image.height, e.height) << e.name;
+        // Light fill and dark outline in the big line and in the small print
+        // alike: one of them stands out whatever the picture behind is.
+        for (auto [y0, y1] : {std::pair{0, e.height / 2}, std::pair{e.height / 2, e.height}}) {
+            Tally t = tally(image, y0, y1);
+            EXPECT_GT(t.solid, e.width * e.height / 200) << e.name << " rows " << y0;
+            EXPECT_GT(t.lightOnBlack, t.solid / 4) << e.name << " rows " << y0;
+            EXPECT_GT(t.darkOnWhite, t.solid / 4) << e.name << " rows " << y0;
+        }
+    }
+    // The pause letters float free: every edge of the picture is clear, so the
+    // quad's border never shows.
+    const TgaImage& paused = painted().images.at("msgpaused.tga");
+    int edge = 0;
+    for (int x = 0; x < paused.width; ++x)
+        edge += seenAt(paused, x, 0)[3] + seenAt(paused, x, paused.height - 1)[3];
+    for (int y = 0; y < paused.height; ++y)
+        edge += seenAt(paused, 0, y)[3] + seenAt(paused, paused.width - 1, y)[3];
+    EXPECT_EQ(edge, 0);
+    // The card: clear round corners, a solid gold rim, and a panel dark and
+    // translucent enough to show the frozen picture, yet above the HUD's 0.2
+    // alpha test.
+    const TgaImage& card = painted().images.at("msgchoose.tga");
+    for (auto [x, y] : {std::pair{0, 0}, {511, 0}, {0, 127}, {511, 127}, {3, 3}})
+        EXPECT_EQ(seenAt(card, x, y)[3], 0) << x << ", " << y;
+    EXPECT_EQ(seenAt(card, 3, 64)[3], 255);
+    EXPECT_GT(seenAt(card, 3, 64)[0], 200);
+    for (auto [x, y] : {std::pair{12, 64}, {256, 10}, {500, 100}}) {
+        const uint8_t* p = seenAt(card, x, y);
+        EXPECT_GE(p[3], 51) << x << ", " << y;
+        EXPECT_LT(p[3], 230) << x << ", " << y;
+        EXPECT_LT(p[0] + p[1] + p[2], 3 * 60) << x << ", " << y;
+    }
+}
+
+TEST(ImagesGameData, CpuAndLevelWordsAreOneCentredSet) {
+    Tally first;
+    for (const char* name : {"msgcpu.tga", "msgeasy.tga", "msgnormal.tga", "msghard.tga"}) {
+        const TgaImage& image = painted().images.at(name);
+        ASSERT_EQ(image.width, 128) << name;
+        ASSERT_EQ(image.height, 32) << name;
+        Tally t = tally(image, 0, image.height);
+        EXPECT_GT(t.solid, image.width * image.height / 16) << name;
+        EXPECT_GT(t.lightOnBlack, t.solid / 4) << name;
+        EXPECT_GT(t.darkOnWhite, t.solid / 4) << name;
+        // Clear all round, and centred but for the shadow's few texels right.
+        EXPECT_GT(t.left, 0) << name;
+        EXPECT_LT(t.right, image.width - 1) << name;
+        EXPECT_GT(t.top, 0) << name;
+        EXPECT_LT(t.bottom, image.height - 1) << name;
+        EXPECT_LE(std::abs(t.left - (image.width - 1 - t.right)), 4) << name;
+        if (first.solid == 0) {
+            first = t;
+            continue;
+        }
+        // The same letter height: one set, whichever word is shown.
+        EXPECT_NEAR(t.top, first.top, 1) << name;
+        EXPECT_NEAR(t.bottom, first.bottom, 1) << name;
+    }
 }
 
 TEST(ImagesGameData, OutputIsTheSameOnEveryRun) {

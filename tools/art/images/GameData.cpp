@@ -2,6 +2,7 @@
 
 #include "EngineTone.h"
 #include "Paintings.h"
+#include "PngWriter.h"
 
 namespace {
 
@@ -18,6 +19,10 @@ template <typename Painter> std::function<Canvas(const Font&)> plain(Painter pai
 
 std::function<Canvas(const Font&)> message(Message which) {
     return [which](const Font& font) { return paintMessage(font, which); };
+}
+
+std::function<Canvas(const Font&)> label(Label which) {
+    return [which](const Font& font) { return paintLabel(font, which); };
 }
 
 } // namespace
@@ -55,6 +60,12 @@ const std::vector<ImageFile>& imageFiles() {
         {"msggo.tga", RLE_32, message(Message::Go)},
         {"msgtitle.tga", RLE_32, paintTitle},
         {"msgnumbers.tga", RLE_32, paintDigitStrip},
+        {"msgpaused.tga", RLE_32, paintPaused},
+        {"msgchoose.tga", RLE_32, paintMatchChoice},
+        {"msgcpu.tga", RLE_32, label(Label::Cpu)},
+        {"msgeasy.tga", RLE_32, label(Label::Easy)},
+        {"msgnormal.tga", RLE_32, label(Label::Normal)},
+        {"msghard.tga", RLE_32, label(Label::Hard)},
     };
     return files;
 }
@@ -70,4 +81,22 @@ bool writeGameData(const std::string& folder, std::string* error) {
     }
     return writeBytes(folder + "/" + ENGINE_SAMPLE_FILE,
                       encodeWav(engineTone(), ENGINE_SAMPLE_RATE), error);
+}
+
+std::string iconFileName(int size) {
+    return "vorlane-kart-" + std::to_string(size) + ".png";
+}
+
+bool writeIcons(const std::string& folder, std::string* error) {
+    for (int size : ICON_SIZES) {
+        const std::string path = folder + "/" + iconFileName(size);
+        const std::vector<uint8_t> png = encodePng(paintKartIcon(size));
+        if (png.empty()) {
+            *error = path + ": cannot encode the PNG";
+            return false;
+        }
+        if (!writeBytes(path, png, error))
+            return false;
+    }
+    return true;
 }

@@ -18,6 +18,12 @@ struct ImageFile {
 
 constexpr const char* ENGINE_SAMPLE_FILE = "ray01.wav";
 
+// The desktop icon's sizes, in pixels square: the usual hicolor theme sizes.
+constexpr int ICON_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+std::string iconFileName(int size); // "vorlane-kart-<size>.png"
+
 const std::vector<ImageFile>& imageFiles();
 // Writes all images and the engine sample into `folder`.
 bool writeGameData(const std::string& folder, std::string* error);
+// Writes the icon at every size into `folder`.
+bool writeIcons(const std::string& folder, std::string* error);

@@ -8,7 +8,7 @@
 
 namespace {
 
-float kerningAfter(const Font& font, std::string_view text, size_t i) {
+float kerningAfter(const Font& font, const std::vector<int>& text, size_t i) {
     if (i + 1 >= text.size())
         return 0;
     return static_cast<float>(stbtt_GetCodepointKernAdvance(&font.info, text[i], text[i + 1]));
@@ -37,7 +37,33 @@ bool loadFont(const char* path, Font* font, std::string* error) {
     return true;
 }
 
-float lineWidth(const Font& font, std::string_view text, float capHeight, float stretchX) {
+std::vector<int> codepoints(std::string_view utf8) {
+    std::vector<int> out;
+    for (size_t i = 0; i < utf8.size();) {
+        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        const size_t length = lead < 0x80             ? 1
+                              : (lead & 0xE0) == 0xC0 ? 2
+                              : (lead & 0xF0) == 0xE0 ? 3
+                              : (lead & 0xF8) == 0xF0 ? 4
+                                                      : 0;
+        int value = length == 1 ? lead : lead & (0x7F >> length);
+        size_t k = 1;
+        for (; k < length && i + k < utf8.size(); ++k) {
+            const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
+            if ((next & 0xC0) != 0x80)
+                break;
+            value = value << 6 | (next & 0x3F);
+        }
+        // A broken sequence shows as the replacement sign, never as its bytes
+        // taken for other letters.
+        out.push_back(k == length ? value : 0xFFFD);
+        i += k;
+    }
+    return out;
+}
+
+float lineWidth(const Font& font, std::string_view utf8, float capHeight, float stretchX) {
+    const std::vector<int> text = codepoints(utf8);
     float scale = capHeight / font.capHeightUnits;
     float units = 0;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -64,16 +90,17 @@ float fittingCapHeight(const Font& font, std::string_view text, float maxWidth, 
     return width > maxWidth ? maxCap * maxWidth / width : maxCap;
 }
 
-Mask letterLine(const Font& font, int width, int height, std::string_view text, float centreX,
+Mask letterLine(const Font& font, int width, int height, std::string_view utf8, float centreX,
                 float baselineY, float capHeight, float stretchX) {
     Mask mask = Mask::empty(width, height);
+    const std::vector<int> text = codepoints(utf8);
     if (text.empty())
         return mask;
     const float scaleY = capHeight / font.capHeightUnits;
     const float scaleX = scaleY * stretchX;
     int firstAdvance, firstBearing;
     stbtt_GetCodepointHMetrics(&font.info, text.front(), &firstAdvance, &firstBearing);
-    float penX = centreX - lineWidth(font, text, capHeight, stretchX) / 2 - firstBearing * scaleX;
+    float penX = centreX - lineWidth(font, utf8, capHeight, stretchX) / 2 - firstBearing * scaleX;
     for (size_t i = 0; i < text.size(); ++i) {
         int advance, bearing;
         stbtt_GetCodepointHMetrics(&font.info, text[i], &advance, &bearing);

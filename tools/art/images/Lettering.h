@@ -20,6 +20,9 @@ struct Font {
 
 bool loadFont(const char* path, Font* font, std::string* error);
 
+// Text is UTF-8, so a line may use any letter or sign the font has.
+std::vector<int> codepoints(std::string_view utf8);
+
 // Width in canvas pixels of a line whose capitals are capHeight pixels tall and
 // whose letters are widened by `stretchX`.
 float lineWidth(const Font& font, std::string_view text, float capHeight, float stretchX);

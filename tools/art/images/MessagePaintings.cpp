@@ -1,10 +1,13 @@
 // The centred messages (drawn 250 x 100) and the title banner (450 x 78):
 // bold outlined lettering with a drop shadow, widened or narrowed on the
 // canvas so it has the font's own proportions once the game stretches it.
+// The pause sign, the match-choice card and the small CPU and level words
+// share the look, each painted for a quad of its canvas's own proportions.
 #include "Paintings.h"
 #include "Shape.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,18 @@ Look lookOf(Message message) {
     return {};
 }
 
+// Shadow, outline and fill of one set of letters: the dark outline keeps
+// them readable on a light picture, the light fill on a dark one.
+void paintOutlined(Canvas& canvas, const Mask& letters, float thickness, float stretchX,
+                   const std::function<Rgba(int x, int y)>& fillAt) {
+    Mask outline = dilate(letters, thickness * stretchX, thickness);
+    canvas.paintMask(shifted(outline, static_cast<int>(thickness * stretchX * 0.8f),
+                             static_cast<int>(thickness * 0.8f)),
+                     hexColour(0x000000, 0.45f));
+    canvas.paintMask(outline, INK);
+    canvas.paintMask(letters, fillAt);
+}
+
 // Letters the lines one under another, centred, and paints shadow, outline
 // and a vertical gradient fill.
 void paintLettering(Canvas& canvas, const Font& font, const std::vector<Line>& lines,
@@ -69,19 +84,57 @@ void paintLettering(Canvas& canvas, const Font& font, const std::vector<Line>& l
         spans.push_back({y, y + caps[i]});
         y += caps[i] + gap;
     }
-    const float thickness = canvas.height * 0.035f;
-    Mask outline = dilate(letters, thickness * stretchX, thickness);
-    canvas.paintMask(shifted(outline, static_cast<int>(thickness * stretchX * 0.8f),
-                             static_cast<int>(thickness * 0.8f)),
-                     hexColour(0x000000, 0.45f));
-    canvas.paintMask(outline, INK);
-    canvas.paintMask(letters, [&](int, int py) {
+    paintOutlined(canvas, letters, canvas.height * 0.035f, stretchX, [&](int, int py) {
         for (const auto& [top, base] : spans)
             if (py <= base + 2)
                 return mixColours(light, deep, std::clamp((py - top) / (base - top), 0.0f, 1.0f));
         return deep;
     });
 }
+
+// One line at a given size and place, its outline in proportion to its
+// letters rather than to the canvas, so small print keeps open counters.
+struct PlacedLine {
+    std::string text;
+    float cap;      // capital height in canvas rows
+    float baseline; // canvas row
+    Rgba light, deep;
+};
+
+void paintPlacedLines(Canvas& canvas, const Font& font, const std::vector<PlacedLine>& lines,
+                      float stretchX) {
+    for (const PlacedLine& line : lines) {
+        Mask letters = letterLine(font, canvas.width, canvas.height, line.text, canvas.width / 2.0f,
+                                  line.baseline, line.cap, stretchX);
+        const float top = line.baseline - line.cap;
+        paintOutlined(canvas, letters, std::max(1.8f, line.cap * 0.12f), stretchX, [&](int, int y) {
+            return mixColours(line.light, line.deep, std::clamp((y - top) / line.cap, 0.0f, 1.0f));
+        });
+    }
+}
+
+// Stacks lines of the given largest cap heights centred in the canvas, each
+// shrunk to fit the width, with `gaps[i]` rows above line i + 1.
+std::vector<PlacedLine> stacked(const Font& font, float stretchX, float maxWidth,
+                                std::vector<PlacedLine> lines, const std::vector<float>& gaps,
+                                float centreY) {
+    float total = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        lines[i].cap = fittingCapHeight(font, lines[i].text, maxWidth, lines[i].cap, stretchX);
+        total += lines[i].cap + (i > 0 ? gaps[i - 1] : 0);
+    }
+    float y = centreY - total / 2;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        y += lines[i].cap;
+        lines[i].baseline = y;
+        if (i < gaps.size())
+            y += gaps[i];
+    }
+    return lines;
+}
+
+const Rgba NOTE_LIGHT = hexColour(0xFFFFFF);
+const Rgba NOTE_DEEP = hexColour(0xC8D8FF);
 
 } // namespace
 
@@ -106,5 +159,72 @@ Canvas paintTitle(const Font& font) {
     });
     paintLettering(canvas, font, {{"VORLANE KART", 0.42f}}, stretchX, canvas.width * 0.08f,
                    hexColour(0xFFF6A0), hexColour(0xFF9A1A));
+    return canvas;
+}
+
+Canvas paintPaused(const Font& font) {
+    // Drawn 2:1 over the dimmed picture, at one texel a pixel on a 512 x 256 quad.
+    Canvas canvas = Canvas::blank(512, 256);
+    const float stretchX = 1;
+    std::vector<PlacedLine> lines =
+        stacked(font, stretchX, canvas.width * 0.9f,
+                {{"PAUSED", 84, 0, hexColour(0xFFF6A0), hexColour(0xFFB21E)},
+                 {"Esc / P / Start: resume", 24, 0, NOTE_LIGHT, NOTE_DEEP},
+                 {"Ctrl+Q: quit", 24, 0, NOTE_LIGHT, NOTE_DEEP}},
+                {30, 14}, canvas.height / 2.0f);
+    paintPlacedLines(canvas, font, lines, stretchX);
+    return canvas;
+}
+
+Canvas paintMatchChoice(const Font& font) {
+    // A 4:1 card (say 640 x 160 on screen) drawn once over the frozen picture:
+    // the dark panel lets the key help sit on any part of the arena.
+    const Space space{512, 128};
+    Canvas canvas = Canvas::blank(512, 128);
+    const float stretchX = 1;
+    paint(canvas, space, roundedRectangle({4, 4, 508, 124}, 20), hexColour(0x141433, 0.78f));
+    paint(canvas, space,
+          subtract(roundedRectangle({2, 2, 510, 126}, 22), roundedRectangle({6, 6, 506, 122}, 18)),
+          hexColour(0xFFC42E));
+    std::vector<PlacedLine> lines = stacked(
+        font, stretchX, canvas.width * 0.88f,
+        {{"5 race · 6 tag · 7 ball game", 30, 0, hexColour(0xFFF6A0), hexColour(0xFFB21E)},
+         {"Esc / P pause · F11 full screen · F1 / F2 CPU players", 14, 0, NOTE_LIGHT, NOTE_DEEP}},
+        {18}, canvas.height / 2.0f);
+    paintPlacedLines(canvas, font, lines, stretchX);
+    return canvas;
+}
+
+Canvas paintLabel(const Font& font, Label label) {
+    // Small words beside the speedometer, 4:1 (128 x 32 at one texel a
+    // pixel). Every label shares the cap height of the widest, NORMAL, so they
+    // read as one set whichever is shown.
+    Canvas canvas = Canvas::blank(128, 32);
+    const float stretchX = 1;
+    const float maxWidth = canvas.width * 0.88f;
+    float cap = 18;
+    for (const char* word : {"CPU", "EASY", "NORMAL", "HARD"})
+        cap = std::min(cap, fittingCapHeight(font, word, maxWidth, cap, stretchX));
+    struct Style {
+        const char* text;
+        Rgba light, deep;
+    };
+    const Style style = [&]() -> Style {
+        switch (label) {
+        case Label::Cpu:
+            return {"CPU", hexColour(0xFFFFFF), hexColour(0xB8C8E0)};
+        case Label::Easy:
+            return {"EASY", hexColour(0xB8FF9C), hexColour(0x1FA83A)};
+        case Label::Normal:
+            return {"NORMAL", hexColour(0xFFF3A8), hexColour(0xFFB21E)};
+        case Label::Hard:
+            return {"HARD", hexColour(0xFFD0A0), hexColour(0xF0302A)};
+        }
+        return {"", {}, {}};
+    }();
+    // Capitals centred, a row high to leave room for the shadow below.
+    paintPlacedLines(
+        canvas, font,
+        {{style.text, cap, canvas.height / 2.0f + cap / 2 - 1, style.light, style.deep}}, stretchX);
     return canvas;
 }

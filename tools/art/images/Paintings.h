@@ -41,3 +41,12 @@ Canvas paintDigitStrip(const Font& font);
 enum class Message { PlayerOneWins, PlayerTwoWins, HurryUp, Goal, Ready, Set, Go };
 Canvas paintMessage(const Font& font, Message message);
 Canvas paintTitle(const Font& font);
+Canvas paintPaused(const Font& font);
+Canvas paintMatchChoice(const Font& font);
+
+// Small words beside the speedometer: the computer's kart and its level.
+enum class Label { Cpu, Easy, Normal, Hard };
+Canvas paintLabel(const Font& font, Label label);
+
+// The game's icon, a kart from the side, `size` pixels square.
+Canvas paintKartIcon(int size);
