@@ -17,8 +17,8 @@
 
 #include "app/Hud.h"
 #include "app/World.h"
-#include "app/shell/FrameView.h"
-#include "app/shell/StartUp.h"
+#include "shell/FrameView.h"
+#include "shell/StartUp.h"
 #include "render/CameraView.h"
 #include "render/RenderAssets.h"
 #include "render/SkyBox.h"

@@ -11,8 +11,8 @@
 
 #include "app/FrameLoop.h"
 #include "app/World.h"
-#include "app/shell/FrameView.h"
-#include "app/shell/StartUp.h"
+#include "shell/FrameView.h"
+#include "shell/StartUp.h"
 #include "render/RenderAssets.h"
 
 #include <GL/freeglut.h>

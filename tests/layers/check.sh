@@ -17,20 +17,20 @@ allowed() {
     assets/upload/*) echo "support assets assets/upload" ;;
     assets/*) echo "support assets" ;;
     sim/*) echo "support assets sim" ;;
-    app/shell/*) echo "support support/audio assets assets/upload sim app app/shell render" ;;
+    shell/*) echo "support support/audio assets assets/upload sim app render shell" ;;
     app/*) echo "support assets sim app" ;;
     render/*) echo "support assets sim app render" ;;
   esac
 }
 gl_free() {
   case $1 in
-    assets/upload/* | app/shell/* | render/*) return 1 ;;
+    assets/upload/* | shell/* | render/*) return 1 ;;
     *) return 0 ;;
   esac
 }
 audio_free() {
   case $1 in
-    support/audio/* | app/shell/*) return 1 ;;
+    support/audio/* | shell/*) return 1 ;;
     *) return 0 ;;
   esac
 }
@@ -39,8 +39,7 @@ layer_of() {
   case $1 in
     assets/upload/*) echo assets/upload ;;
     support/audio/*) echo support/audio ;;
-    app/shell/*) echo app/shell ;;
-    support/* | assets/* | sim/* | app/* | render/*) echo "${1%%/*}" ;;
+    support/* | assets/* | sim/* | app/* | render/* | shell/*) echo "${1%%/*}" ;;
     *) echo "" ;;
   esac
 }
@@ -66,7 +65,7 @@ while IFS= read -r file; do
       faults=$((faults + 1))
     fi
   done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file")
-done < <(find support assets sim app render -name '*.h' -o -name '*.cpp' | sort)
+done < <(find support assets sim app render shell -name '*.h' -o -name '*.cpp' | sort)
 
 if [ "$faults" -gt 0 ]; then
   echo "layers: $faults upward includes"

@@ -15,8 +15,8 @@
 #include "ReplayScript.h"
 
 #include "app/World.h"
-#include "app/shell/FrameView.h"
-#include "app/shell/StartUp.h"
+#include "shell/FrameView.h"
+#include "shell/StartUp.h"
 #include "render/RenderAssets.h"
 
 #include <GL/freeglut.h>

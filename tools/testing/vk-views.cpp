@@ -13,7 +13,7 @@
 
 #include "app/TickBlend.h"
 #include "app/World.h"
-#include "app/shell/StartUp.h"
+#include "shell/StartUp.h"
 #include "render/RenderAssets.h"
 #include "render/ScenePass.h"
 

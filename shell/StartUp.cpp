@@ -1,4 +1,4 @@
-#include "app/shell/StartUp.h"
+#include "shell/StartUp.h"
 
 #include "app/World.h"
 #include "assets/ModelTable.h"

@@ -1,4 +1,4 @@
-#include "app/shell/RandomSeed.h"
+#include "shell/RandomSeed.h"
 
 #include <cstdio>
 #include <cstdlib>

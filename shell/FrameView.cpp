@@ -1,4 +1,4 @@
-#include "app/shell/FrameView.h"
+#include "shell/FrameView.h"
 
 #include "app/World.h"
 #include "render/CameraView.h"
