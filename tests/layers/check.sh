@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The layers include one way only:
-#   support -> assets -> sim -> app (the World and its rules) -> render -> app/shell
+#   support -> assets -> sim -> app (the World and its rules) -> render -> shell
 # with texture upload (assets/upload) and sound playback (support/audio)
 # beside them. Only the renderer, the upload and the shell reach GL; only the
 # sound playback and the shell reach the audio library. Fails naming every file
