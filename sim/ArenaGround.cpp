@@ -69,26 +69,22 @@ float lowerHeight(float X, float z) {
     return DIP_Y;
 }
 
+// The centre of the pads' row or column whose square takes v, if one does.
+bool padCentreOf(float v, const float (&centres)[2], float* centre) {
+    constexpr float PAD_CELL = 20; // each pad's square, either side of its centre
+    for (float c : centres)
+        if (within(v, c - PAD_CELL, c + PAD_CELL)) {
+            *centre = c;
+            return true;
+        }
+    return false;
+}
+
 // The squared distance to the centre of the pad under (X, z), or -1 off the
 // pads.
 float padDistanceSquared(float X, float z) {
-    constexpr float PAD_CELL = 20; // each pad's square, either side of its centre
     float cx = 0, cz = 0;
-    bool found = false;
-    for (float c : PAD_CENTRES_X)
-        if (within(X, c - PAD_CELL, c + PAD_CELL)) {
-            cx = c;
-            found = true;
-        }
-    if (!found)
-        return -1;
-    found = false;
-    for (float c : PAD_CENTRES_Z)
-        if (within(z, c - PAD_CELL, c + PAD_CELL)) {
-            cz = c;
-            found = true;
-        }
-    if (!found)
+    if (!padCentreOf(X, PAD_CENTRES_X, &cx) || !padCentreOf(z, PAD_CENTRES_Z, &cz))
         return -1;
     const float d2 = (X - cx) * (X - cx) + (z - cz) * (z - cz);
     return d2 < PAD_RADIUS_SQUARED ? d2 : -1;
