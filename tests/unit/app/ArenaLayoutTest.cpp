@@ -68,26 +68,6 @@ TEST_F(ArenaLayoutTest, LongSideFencesAreMirrorImages) {
         EXPECT_NE(world->scenery[188 + i].position.x, -world->scenery[201 + i].position.x);
 }
 
-TEST_F(ArenaLayoutTest, WallsAndBlocksStandWhereTheyShould) {
-    expectBox(72, {103.975f, 2, -0.45f}, {3.85f, 4, 0.9f});
-    expectBox(79, {-105.45f, 2, 89.2f}, {0.9f, 4, 3.4f});
-    expectBox(85, {-114.55f, 2, 91}, {1, 4, 3});
-    expectBox(95, {-113.43f, -10, 53.477f}, {2.4f, 36, 8});
-    expectBox(96, {-12, -10, 90.45f}, {2, 36, 0.9f});
-    expectBox(97, {-4.6f, -10, 90.45f}, {3.4f, 36, 0.9f});
-    expectBox(104, {-10.7f, -10, -0.45f}, {4.6f, 36, 0.9f});
-    expectBox(107, {3.35f, -10, -0.45f}, {2.55f, 36, 0.9f});
-    expectBox(137, {-80, 5, 109.55f}, {105, 10, 20.9f});
-    expectBox(140, {-132, 5, 13.75f}, {36.25f, 10, 27.5f});
-    expectBox(142, {0, 0.5f, -19.1f}, {400, 30, 20});
-    expectBox(149, {0, -20, 80}, {273, 35, 23});
-    expectBox(153, {125, -20, 80}, {22.5f, 50, 24});
-    expectBox(156, {92.5f, -20, 45}, {89, 34, 32});
-    expectBox(181, {147, 2, 45}, {5, 4, 120});
-    expectBox(185, {0, 2, 162.5f}, {70, 4, 5});
-    expectBox(187, {-15, 2, 155}, {10, 4, 10});
-}
-
 TEST_F(ArenaLayoutTest, GoalMouthsAreOpenBetweenTheirPosts) {
     // Nothing fences the short sides between the posts at z = 32.5 and 57.5.
     for (int i = 0; i < 222; ++i) {
