@@ -2,12 +2,11 @@
 
 #include "app/World.h"
 
-int keySlot(unsigned char key) {
-    // Lower-case letters only: with shift or caps lock no kart control answers.
-    static const char KART_KEYS[] = "qwevasdfxruiobjklhmy";
-    for (int slot = 0; KART_KEYS[slot] != '\0'; ++slot)
-        if (KART_KEYS[slot] == key)
-            return slot;
+int KeyBindings::slotOf(unsigned char key) const {
+    for (int player = 0; player < 2; ++player)
+        for (int a = 0; a < KART_ACTIONS; ++a)
+            if (kart[player][a] == key)
+                return player * KART_ACTIONS + a;
     switch (key) {
     case '5':
         return SLOT_CHOOSE_RACE;
@@ -23,7 +22,7 @@ int keySlot(unsigned char key) {
 }
 
 void keyDown(World& world, unsigned char key) {
-    int slot = keySlot(key);
+    const int slot = world.bindings.slotOf(key);
     if (slot >= 0) {
         world.keyState[slot] = 1;
         return;
@@ -53,7 +52,7 @@ void keyDown(World& world, unsigned char key) {
 }
 
 void keyUp(World& world, unsigned char key) {
-    int slot = keySlot(key);
+    const int slot = world.bindings.slotOf(key);
     if (slot >= 0) {
         world.keyState[slot] = 0;
         return;
@@ -66,14 +65,6 @@ void keyUp(World& world, unsigned char key) {
 }
 
 namespace {
-
-// Each player's action slots, from the first.
-struct KartKeys {
-    int slideFirst, throttle, slideSecond, respawn, steerPlus, brake, steerMinus, boost, reverse,
-        fire;
-};
-constexpr KartKeys PLAYER_KEYS[2] = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
-                                     {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}};
 
 constexpr float SHOT_COOLDOWN = 0.3f; // seconds between coconuts
 constexpr int SHOT_LIFE = 1000;       // ticks of 1/50 s
@@ -88,45 +79,57 @@ void fire(World& world, Kart& kart) {
     kart.shotCooldown = SHOT_COOLDOWN;
 }
 
-int steering(const uint8_t* keyState, const KartKeys& keys) {
-    const bool plus = keyState[keys.steerPlus], minus = keyState[keys.steerMinus];
-    if (plus && minus)
-        return 0;
-    return plus ? 1 : minus ? -1 : 0;
-}
-
 } // namespace
 
+PlayerControls keyControls(const uint8_t* keyState, int player) {
+    PlayerControls c;
+    const uint8_t* held = keyState + player * KART_ACTIONS;
+    for (int a = 0; a < KART_ACTIONS; ++a)
+        c.held[a] = held[a] != 0;
+    const bool left = c.held[ACTION_STEER_LEFT], right = c.held[ACTION_STEER_RIGHT];
+    c.steer = left && right ? 0 : left ? 1 : right ? -1 : 0;
+    return c;
+}
+
 void applyInput(World& world) {
-    const uint8_t* keyState = world.keyState;
-    if (keyState[SLOT_MODE_SELECT]) {
+    if (world.keyState[SLOT_MODE_SELECT]) {
         world.awaitingModeSelection = true;
         return;
     }
-    // Control by control over both karts, kart 1 first: throttle sets the
-    // acceleration, and boost, brake and reverse override it in that order.
+    PlayerControls controls[2];
+    for (int k = 0; k < 2; ++k)
+        controls[k] = combinedControls(keyControls(world.keyState, k),
+                                       padControls(world.pads[k], world.padLayout));
+    applyControls(world, controls);
+}
+
+void applyControls(World& world, const PlayerControls (&controls)[2]) {
     Kart* karts = world.karts;
     for (int k = 0; k < 2; ++k)
-        if (keyState[PLAYER_KEYS[k].respawn])
+        if (controls[k].held[ACTION_RESPAWN])
             karts[k].respawn();
     for (int k = 0; k < 2; ++k)
-        karts[k].setThrottle(keyState[PLAYER_KEYS[k].throttle]);
+        karts[k].setThrottle(controls[k].held[ACTION_THROTTLE]);
     for (int k = 0; k < 2; ++k)
-        if (keyState[PLAYER_KEYS[k].boost])
+        if (controls[k].held[ACTION_BOOST])
             karts[k].boost();
+    // A pad's brake brakes while the kart rolls forward and then reverses.
+    bool padReverses[2];
     for (int k = 0; k < 2; ++k)
-        karts[k].setBrake(keyState[PLAYER_KEYS[k].brake]);
+        padReverses[k] = controls[k].brakeOrReverse && !(karts[k].speed > 0);
     for (int k = 0; k < 2; ++k)
-        if (keyState[PLAYER_KEYS[k].reverse])
+        karts[k].setBrake(controls[k].held[ACTION_BRAKE] ||
+                          (controls[k].brakeOrReverse && !padReverses[k]));
+    for (int k = 0; k < 2; ++k)
+        if (controls[k].held[ACTION_REVERSE] || padReverses[k])
             karts[k].reverse();
     for (int k = 0; k < 2; ++k)
-        karts[k].steer(steering(keyState, PLAYER_KEYS[k]));
+        karts[k].steerToward(controls[k].steer);
     for (int k = 0; k < 2; ++k)
-        karts[k].setSlide(keyState[PLAYER_KEYS[k].slideFirst],
-                          keyState[PLAYER_KEYS[k].slideSecond]);
+        karts[k].setSlide(controls[k].held[ACTION_SLIDE_LEFT], controls[k].held[ACTION_SLIDE_RIGHT]);
     // Holding fire throws again each time the cool-down has run out.
     for (int k = 0; k < 2; ++k) {
-        if (keyState[PLAYER_KEYS[k].fire] != 1 || !karts[k].canFire())
+        if (!controls[k].held[ACTION_FIRE] || !karts[k].canFire())
             continue;
         fire(world, karts[k]);
         if (k == 1)

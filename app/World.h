@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Controls.h"
+#include "app/Input.h"
 #include "app/MatchStatus.h"
 #include "sim/Arena.h"
 #include "sim/Ball.h"
@@ -58,6 +60,9 @@ struct World {
     Sprite moonSprite, palmSprite, lampSprite;
     std::vector<Placement> placements; // every palm and lamp, in set-up order
     uint8_t keyState[256] = {};        // held keys by action slot (app/Input.h)
+    KeyBindings bindings;              // which key is which kart action
+    PadInput pads[2];                  // each player's pad as the shell last read it
+    PadLayout padLayout;
     SoundSystem sound;                 // whether the engine tone is wanted ('9')
     // The game's few diagnostic lines: standard output in the game, standard
     // error in tools whose standard output is data.

@@ -20,7 +20,7 @@ constexpr float LOWER_LEVEL_TOP = -2;
 
 constexpr float FIELD_Y = 0;           // the ball field
 constexpr float UPPER_GROUND_Y = 0.2f; // the raised ground round the field
-constexpr float PAD_Y = 0.4f;
+constexpr float FIELD_PAD_Y = 0.4f;
 
 // x bounds on the west half, from the outer wall inward.
 constexpr float LANE_OUTER_X = -155; // the outer lane of the lower circuit

@@ -101,5 +101,5 @@ ArenaGround arenaGround(float x, float y, float z) {
     const float d2 = padDistanceSquared(X, z);
     if (d2 < 0)
         return {upperHeight(X, z)};
-    return {PAD_Y, true, d2 < DUST_RADIUS_SQUARED};
+    return {FIELD_PAD_Y, true, d2 < DUST_RADIUS_SQUARED};
 }

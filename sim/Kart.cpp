@@ -141,6 +141,18 @@ void Kart::steer(int direction) {
     turnRate = steeredTurnRate(turnRate, direction);
 }
 
+void Kart::steerToward(float lean) {
+    if (lean == 0)
+        return;
+    const int direction = lean > 0 ? 1 : -1;
+    const float share = lean > 0 ? lean : -lean;
+    // A positive direction lowers the turn rate.
+    const bool otherWay = direction > 0 ? turnRate > 0 : turnRate < 0;
+    const float turn = turnRate < 0 ? -turnRate : turnRate;
+    if (share >= 1 || otherWay || turn < share * maxTurnRate)
+        steer(direction);
+}
+
 void Kart::setSlide(bool first, bool second) {
     if (first)
         slideRate = SLIDE_RATE;

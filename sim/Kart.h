@@ -100,6 +100,10 @@ struct Kart {
     void setBrake(bool held);
     void reverse();
     void steer(int direction); // -1, 0 or +1, per tick
+    // A stick's lean, -1 .. 1 (+1 as direction +1): toward its side while the
+    // turn is slower than the lean's share of the fastest, or the other way;
+    // a full lean steers as the key does.
+    void steerToward(float lean);
     void setSlide(bool first, bool second);
     void bump();
     void startSpin();

@@ -140,15 +140,15 @@ TEST_F(FrameLoopTest, PlayerCountKeysChangeOnlyTheDrawing) {
 }
 
 TEST(Input, KartKeysAreLowerCaseOnly) {
-    EXPECT_EQ(keySlot('q'), 0);
-    EXPECT_EQ(keySlot('w'), 1);
-    EXPECT_EQ(keySlot('r'), 9);
-    EXPECT_EQ(keySlot('u'), 10);
-    EXPECT_EQ(keySlot('y'), 19);
-    EXPECT_EQ(keySlot('W'), -1);
-    EXPECT_EQ(keySlot('c'), -1);
-    EXPECT_EQ(keySlot('5'), SLOT_CHOOSE_RACE);
-    EXPECT_EQ(keySlot('0'), SLOT_MODE_SELECT);
+    EXPECT_EQ(KeyBindings{}.slotOf('q'), 0);
+    EXPECT_EQ(KeyBindings{}.slotOf('w'), 1);
+    EXPECT_EQ(KeyBindings{}.slotOf('r'), 9);
+    EXPECT_EQ(KeyBindings{}.slotOf('u'), 10);
+    EXPECT_EQ(KeyBindings{}.slotOf('y'), 19);
+    EXPECT_EQ(KeyBindings{}.slotOf('W'), -1);
+    EXPECT_EQ(KeyBindings{}.slotOf('c'), -1);
+    EXPECT_EQ(KeyBindings{}.slotOf('5'), SLOT_CHOOSE_RACE);
+    EXPECT_EQ(KeyBindings{}.slotOf('0'), SLOT_MODE_SELECT);
 }
 
 TEST(Input, PressAndReleaseSetAndClearTheSlot) {
