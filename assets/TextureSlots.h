@@ -35,5 +35,11 @@ enum TextureSlot : int {
     TEX_MSG_GO = 31,
     TEX_MSG_TITLE = 32,
     TEX_MSG_NUMBERS = 33,
+    TEX_MSG_PAUSED = 34,
+    TEX_MSG_CHOOSE = 35, // the match-choice card
+    TEX_MSG_CPU = 36,
+    TEX_MSG_EASY = 37,
+    TEX_MSG_NORMAL = 38,
+    TEX_MSG_HARD = 39,
 };
-constexpr int TEXTURE_SLOTS = 34;
+constexpr int TEXTURE_SLOTS = 40;

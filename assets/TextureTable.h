@@ -8,7 +8,7 @@ struct TextureFile {
     const char* file;
 };
 
-constexpr int TEXTURE_FILE_COUNT = 31;
+constexpr int TEXTURE_FILE_COUNT = 37;
 
 // The images in load order, read from the working directory. Slot 0 (the
 // shading ramp) is made before them; 11 and 12 stay empty.
@@ -44,4 +44,10 @@ constexpr TextureFile TEXTURE_FILES[TEXTURE_FILE_COUNT] = {
     {TEX_MSG_GO, "msggo.tga"},
     {TEX_MSG_TITLE, "msgtitle.tga"},
     {TEX_MSG_NUMBERS, "msgnumbers.tga"},
+    {TEX_MSG_PAUSED, "msgpaused.tga"},
+    {TEX_MSG_CHOOSE, "msgchoose.tga"},
+    {TEX_MSG_CPU, "msgcpu.tga"},
+    {TEX_MSG_EASY, "msgeasy.tga"},
+    {TEX_MSG_NORMAL, "msgnormal.tga"},
+    {TEX_MSG_HARD, "msghard.tga"},
 };
