@@ -23,6 +23,15 @@ PlayerControls padControls(const PadInput& pad, const PadLayout& layout) {
     return c;
 }
 
+bool padAtRest(const PadInput& pad) {
+    if (!pad.connected)
+        return true;
+    for (bool down : pad.down)
+        if (down)
+            return false;
+    return pad.stick > -STICK_DEAD_ZONE && pad.stick < STICK_DEAD_ZONE;
+}
+
 PlayerControls combinedControls(const PlayerControls& keys, const PlayerControls& pad) {
     PlayerControls c;
     for (int a = 0; a < KART_ACTIONS; ++a)

@@ -90,6 +90,9 @@ constexpr float STICK_DEAD_ZONE = 0.2f;
 // and full lean steers fully.
 PlayerControls padControls(const PadInput& pad, const PadLayout& layout);
 
+// Nothing down and the stick upright (or no pad at all).
+bool padAtRest(const PadInput& pad);
+
 // Keys and pad together: a control is held when either holds it; the keys'
 // steering wins while a steer key is down.
 PlayerControls combinedControls(const PlayerControls& keys, const PlayerControls& pad);

@@ -55,6 +55,11 @@ void FrameLoop::restart(const World& world) {
 // While waiting for a mode key nothing moves and nothing is drawn, so the
 // window keeps the last picture from before the wait.
 FrameLoop::Step FrameLoop::simulate(World& world, int32_t nowMs) {
+    // Paused, time passes the game by: it resumes where it stopped.
+    if (world.paused) {
+        lastFrameTime = nowMs;
+        return {true, 0.0f, 0};
+    }
     if (world.awaitingModeSelection) {
         if (chooseMode(world)) {
             lastFrameTime = nowMs;

@@ -21,7 +21,25 @@ int KeyBindings::slotOf(unsigned char key) const {
     }
 }
 
+namespace {
+
+constexpr unsigned char ESCAPE = 27;
+
+bool pauseKey(unsigned char key) {
+    return key == ESCAPE || key == 'p';
+}
+
+} // namespace
+
 void keyDown(World& world, unsigned char key) {
+    // Paused, only the pause keys answer: the picture and the karts hold.
+    if (pauseKey(key)) {
+        if (!world.awaitingModeSelection)
+            world.setPaused(!world.paused);
+        return;
+    }
+    if (world.paused)
+        return;
     const int slot = world.bindings.slotOf(key);
     if (slot >= 0) {
         world.keyState[slot] = 1;
@@ -52,6 +70,8 @@ void keyDown(World& world, unsigned char key) {
 }
 
 void keyUp(World& world, unsigned char key) {
+    if (world.paused)
+        return;
     const int slot = world.bindings.slotOf(key);
     if (slot >= 0) {
         world.keyState[slot] = 0;
@@ -97,9 +117,15 @@ void applyInput(World& world) {
         return;
     }
     PlayerControls controls[2];
-    for (int k = 0; k < 2; ++k)
-        controls[k] = combinedControls(keyControls(world.keyState, k),
-                                       padControls(world.pads[k], world.padLayout));
+    for (int k = 0; k < 2; ++k) {
+        // A pad held through a pause drives again once it has been let go.
+        if (world.padWaitsForRelease[k] && padAtRest(world.pads[k]))
+            world.padWaitsForRelease[k] = false;
+        const PlayerControls pad = world.padWaitsForRelease[k]
+                                       ? PlayerControls{}
+                                       : padControls(world.pads[k], world.padLayout);
+        controls[k] = combinedControls(keyControls(world.keyState, k), pad);
+    }
     applyControls(world, controls);
 }
 
@@ -126,7 +152,8 @@ void applyControls(World& world, const PlayerControls (&controls)[2]) {
     for (int k = 0; k < 2; ++k)
         karts[k].steerToward(controls[k].steer);
     for (int k = 0; k < 2; ++k)
-        karts[k].setSlide(controls[k].held[ACTION_SLIDE_LEFT], controls[k].held[ACTION_SLIDE_RIGHT]);
+        karts[k].setSlide(controls[k].held[ACTION_SLIDE_LEFT],
+                          controls[k].held[ACTION_SLIDE_RIGHT]);
     // Holding fire throws again each time the cool-down has run out.
     for (int k = 0; k < 2; ++k) {
         if (!controls[k].held[ACTION_FIRE] || !karts[k].canFire())

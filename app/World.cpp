@@ -90,6 +90,17 @@ void World::startMatch() {
         kart.settleWheels();
 }
 
+void World::setPaused(bool on) {
+    if (on == paused)
+        return;
+    paused = on;
+    if (paused)
+        return;
+    std::memset(keyState, 0, sizeof keyState);
+    for (bool& waits : padWaitsForRelease)
+        waits = true;
+}
+
 void World::diagnose(const char* line) const {
     std::fputs(line, diagnostics != nullptr ? diagnostics : stdout);
 }

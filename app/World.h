@@ -63,7 +63,9 @@ struct World {
     KeyBindings bindings;              // which key is which kart action
     PadInput pads[2];                  // each player's pad as the shell last read it
     PadLayout padLayout;
-    SoundSystem sound;                 // whether the engine tone is wanted ('9')
+    bool padWaitsForRelease[2] = {}; // held through a pause: not heard until let go
+    bool paused = false;             // no tick runs; the picture holds
+    SoundSystem sound;               // whether the engine tone is wanted ('9')
     // The game's few diagnostic lines: standard output in the game, standard
     // error in tools whose standard output is data.
     std::FILE* diagnostics = stdout;
@@ -95,6 +97,9 @@ struct World {
 
     // The moon and the palm and lamp billboards.
     void placeSceneSprites();
+    // Paused, no tick runs and the picture holds; on resuming, keys and pad
+    // buttons held through the pause count as released.
+    void setPaused(bool on);
     // One diagnostic line, its newline included.
     void diagnose(const char* line) const;
     // A point onto a course; a full course warns.

@@ -17,6 +17,7 @@ constexpr float MESSAGE_WIDTH = 250, MESSAGE_HEIGHT = 100;
 constexpr float TITLE_WIDTH = 450, TITLE_HEIGHT = 78;
 constexpr float MATCH_CLOCK_TOP = 10;
 constexpr float TAG_CLOCK_TOP[2] = {10, 500};
+constexpr float NOTICE_DIMMING = 0.55f; // the share of black over a held picture
 
 // A textured quad in overlay pixels: the image upright, s left to right,
 // t = 1 at the top edge. Counter-clockwise on screen, so culling keeps it.
@@ -119,9 +120,9 @@ void drawTwoPlayers(const World& world, const RenderAssets& assets) {
     needle(assets, world.karts[1], 1210, 905, 70, 0, 114, 10);
 }
 
-} // namespace
-
-void drawHud(const World& world, const RenderAssets& assets) {
+// Overlay pixels over the whole window, origin top left; depth testing is
+// left on, as the scene pass leaves it.
+void beginOverlay(const RenderAssets& assets) {
     setLogicalViewport(assets.window, 0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -132,7 +133,19 @@ void drawHud(const World& world, const RenderAssets& assets) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
+}
 
+void endOverlay() {
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+} // namespace
+
+void drawHud(const World& world, const RenderAssets& assets) {
+    beginOverlay(assets);
     glColor4f(1, 1, 1, 1);
     glAlphaFunc(GL_GEQUAL, HUD_ALPHA_CUT);
     glEnable(GL_ALPHA_TEST);
@@ -143,9 +156,23 @@ void drawHud(const World& world, const RenderAssets& assets) {
         drawTwoPlayers(world, assets);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
+    endOverlay();
+}
 
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+void drawNotice(const RenderAssets& assets, TextureSlot notice, float width, float height) {
+    beginOverlay(assets);
+    // The whole picture darkened, over everything drawn so far.
+    glDisable(GL_DEPTH_TEST);
+    glColor4f(0, 0, 0, NOTICE_DIMMING);
+    quad(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+    glColor4f(1, 1, 1, 1);
+    glAlphaFunc(GL_GEQUAL, HUD_ALPHA_CUT);
+    glEnable(GL_ALPHA_TEST);
+    glEnable(GL_TEXTURE_2D);
+    const float left = (WINDOW_WIDTH - width) / 2, top = (WINDOW_HEIGHT - height) / 2;
+    image(assets, notice, {left, top, left + width, top + height});
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_ALPHA_TEST);
+    glEnable(GL_DEPTH_TEST);
+    endOverlay();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/TextureSlots.h"
+
 struct RenderAssets;
 struct World;
 
@@ -7,3 +9,8 @@ struct World;
 // the centred messages. Depth testing stays on as the scene pass leaves it,
 // so an image drawn earlier hides a later one where both are opaque.
 void drawHud(const World& world, const RenderAssets& assets);
+
+// Over the held picture of a paused game or of the match choice: the whole
+// window dimmed, and a notice image of the given size in overlay pixels,
+// centred.
+void drawNotice(const RenderAssets& assets, TextureSlot notice, float width, float height);

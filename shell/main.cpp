@@ -3,17 +3,20 @@
 #include "app/FrameLoop.h"
 #include "app/Input.h"
 #include "app/World.h"
+#include "render/HudDraw.h"
+#include "render/RenderAssets.h"
+#include "render/Viewport.h"
 #include "shell/FrameView.h"
 #include "shell/RandomSeed.h"
 #include "shell/StartUp.h"
-#include "render/RenderAssets.h"
-#include "render/Viewport.h"
 #include "support/Sound.h"
 #include "support/audio/EngineSound.h"
 
 #include <GL/freeglut.h>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <thread>
 
 // Program-wide state, constructed before main in this order.
 static World world;
@@ -21,6 +24,10 @@ static FrameLoop frameLoop;
 static DrawnMotion drawnMotion; // the karts, ball and coconuts as this frame shows them
 static RenderAssets renderAssets;
 static AudioOutput audioOutput;
+
+// The pause sign's size on the 1280 x 960 overlay: its picture, 512 x 256,
+// drawn a little larger.
+constexpr float PAUSED_SIGN_WIDTH = 640, PAUSED_SIGN_HEIGHT = 320;
 
 static void closeSound() {
     stopAudio(audioOutput);
@@ -40,20 +47,60 @@ static void initGame() {
 
 static void displayFrame() {
     // Only player 1's kart is heard, and only while a match is on.
-    if (world.awaitingModeSelection)
+    if (world.awaitingModeSelection || world.paused)
         silenceEngine(audioOutput);
     else
         setEngineTone(audioOutput, world.sound, world.karts[0].speed, world.karts[0].maxSpeed);
     const FrameLoop::Step step = frameLoop.simulate(world, glutGet(GLUT_ELAPSED_TIME));
     if (!step.simulated)
         return;
-    frameLoop.poseForDrawing(world, step.dt, &drawnMotion);
+    // Paused, the picture is the one from before the pause, dimmed.
+    if (!world.paused)
+        frameLoop.poseForDrawing(world, step.dt, &drawnMotion);
     drawFrame(world, drawnMotion, renderAssets);
+    if (world.paused)
+        drawNotice(renderAssets, TEX_MSG_PAUSED, PAUSED_SIGN_WIDTH, PAUSED_SIGN_HEIGHT);
     glutSwapBuffers();
 }
 
+// Ctrl-C or a polite kill ends the game between frames the way a closed
+// window does: the main loop returns and GLUT lets go of the window and its
+// GL context before the process ends.
+static volatile std::sig_atomic_t quitRequested = 0;
+
+// Full screen and back. Without a window manager freeglut puts the window
+// back somewhere off the screen's corner: it goes back where it was.
+static void toggleFullScreen() {
+    static bool fullScreen = false;
+    static int windowX = 0, windowY = 0;
+    if (!fullScreen) {
+        windowX = glutGet(GLUT_WINDOW_X);
+        windowY = glutGet(GLUT_WINDOW_Y);
+        glutFullScreenToggle();
+        glutPositionWindow(0, 0);
+    } else {
+        glutFullScreenToggle();
+        glutPositionWindow(windowX, windowY);
+    }
+    fullScreen = !fullScreen;
+}
+
 static void onKeyDown(unsigned char key, int, int) {
+    constexpr unsigned char CTRL_Q = 17, ENTER = 13;
+    if (key == CTRL_Q) {
+        quitRequested = 1;
+        return;
+    }
+    if (key == ENTER && (glutGetModifiers() & GLUT_ACTIVE_ALT) != 0) {
+        toggleFullScreen();
+        return;
+    }
     keyDown(world, key);
+}
+
+static void onSpecialKeyDown(int key, int, int) {
+    if (key == GLUT_KEY_F11)
+        toggleFullScreen();
 }
 
 static void onKeyUp(unsigned char key, int, int) {
@@ -64,11 +111,6 @@ static void onReshape(int width, int height) {
     renderAssets.window = {width, height > 0 ? height : 1};
 }
 
-// Ctrl-C or a polite kill ends the game between frames the way a closed
-// window does: the main loop returns and GLUT lets go of the window and its
-// GL context before the process ends.
-static volatile std::sig_atomic_t quitRequested = 0;
-
 static void requestQuit(int) {
     quitRequested = 1;
 }
@@ -76,6 +118,9 @@ static void requestQuit(int) {
 static void idle() {
     if (quitRequested)
         glutLeaveMainLoop();
+    // A held picture needs no more than a few frames a second.
+    if (world.paused)
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
     glutPostRedisplay();
 }
 
@@ -94,6 +139,7 @@ int main(int argc, char** argv) {
     glutDisplayFunc(displayFrame);
     glutKeyboardFunc(onKeyDown);
     glutKeyboardUpFunc(onKeyUp);
+    glutSpecialFunc(onSpecialKeyDown);
     glutReshapeFunc(onReshape);
     glutIdleFunc(idle);
     glutMainLoop();

@@ -1,5 +1,5 @@
-#include "../sim/KartOnTheField.h"
 #include "app/Controls.h"
+#include "../sim/KartOnTheField.h"
 #include "app/Input.h"
 #include "app/World.h"
 
