@@ -123,7 +123,7 @@ void applyInput(World& world) {
             world.padWaitsForRelease[k] = false;
         const PlayerControls pad = world.padWaitsForRelease[k]
                                        ? PlayerControls{}
-                                       : padControls(world.pads[k], world.padLayout);
+                                       : padControls(world.pads[k], world.padLayouts[k]);
         controls[k] = combinedControls(keyControls(world.keyState, k), pad);
     }
     applyControls(world, controls);

@@ -62,7 +62,7 @@ struct World {
     uint8_t keyState[256] = {};        // held keys by action slot (app/Input.h)
     KeyBindings bindings;              // which key is which kart action
     PadInput pads[2];                  // each player's pad as the shell last read it
-    PadLayout padLayout;
+    PadLayout padLayouts[2];           // each player's buttons
     bool padWaitsForRelease[2] = {}; // held through a pause: not heard until let go
     bool paused = false;             // no tick runs; the picture holds
     SoundSystem sound;               // whether the engine tone is wanted ('9')

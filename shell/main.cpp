@@ -6,6 +6,7 @@
 #include "render/HudDraw.h"
 #include "render/RenderAssets.h"
 #include "render/Viewport.h"
+#include "shell/ConfigFiles.h"
 #include "shell/FrameView.h"
 #include "shell/RandomSeed.h"
 #include "shell/StartUp.h"
@@ -37,6 +38,7 @@ static void initGame() {
     // The palm scatter and the particle puffs differ from run to run, unless
     // a test pins the seed.
     seedRandom();
+    loadControls(world);
     startUpWorld(world, renderAssets);
     frameLoop.restart(world);
     // After the pictures: a game that cannot start says only why.
