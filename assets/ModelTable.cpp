@@ -14,10 +14,12 @@ void assignShading(MeshObject* object, const Palette& palette, Vec3 lightDir) {
     object->lightDir = lightDir;
 }
 
-void loadModels(Model* models) {
+void loadModels(Model* models, const std::string& folder) {
     // A model that fails to load stays empty and draws nothing; the rest load.
-    for (const ModelFile& model : MODEL_FILES)
-        loadAse(&models[model.slot], model.file);
+    for (const ModelFile& model : MODEL_FILES) {
+        const std::string path = folder.empty() ? model.file : folder + "/" + model.file;
+        loadAse(&models[model.slot], path.c_str());
+    }
 }
 
 // Objects are addressed by their place in the file. A file with fewer objects

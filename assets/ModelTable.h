@@ -3,6 +3,8 @@
 #include "assets/Model.h"
 #include "assets/ModelSlots.h"
 
+#include <string>
+
 // One model file and the model slot it fills.
 struct ModelFile {
     ModelSlot slot;
@@ -57,9 +59,10 @@ constexpr Vec3 LIGHT_UP_BACK{0, 1, -1};
 constexpr Vec3 LIGHT_SIDE_BACK{-1, 0, -1};
 constexpr Vec3 LIGHT_LOW_FRONT{0, 0.3f, 1};
 
-// Reads the 17 model files from the working directory into their slots of
-// models (MODEL_SLOTS long). A file that fails to load leaves its slot empty.
-void loadModels(Model* models);
+// Reads the 17 model files from the folder (empty: the working directory)
+// into their slots of models (MODEL_SLOTS long). A file that fails to load
+// leaves its slot empty.
+void loadModels(Model* models, const std::string& folder = "");
 // Gives every loaded mesh its palette and light direction.
 void prepareModels(Model* models);
 void setShadeColor(ShadeColor* color, int8_t r, int8_t g, int8_t b);

@@ -28,16 +28,17 @@ struct StepClock {
 
 } // namespace
 
-void startUpWorld(World& world, RenderAssets& assets, StartUpTimes* times) {
+void startUpWorld(World& world, RenderAssets& assets, StartUpTimes* times,
+                  const std::string& dataFolder) {
     StartUpTimes spent;
     StepClock clock;
     setFixedGlState();
     spent.glState = clock.lap();
     // The ramp takes texture slot 0 before any picture is read.
     makeShadingRamp(assets.textureIds);
-    loadTextures(assets.textureIds);
+    loadTextures(assets.textureIds, dataFolder);
     spent.textures = clock.lap();
-    loadModels(assets.models);
+    loadModels(assets.models, dataFolder);
     spent.models = clock.lap();
     prepareModels(assets.models);
     spent.shading = clock.lap();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 struct RenderAssets;
 struct World;
 
@@ -17,4 +19,6 @@ struct StartUpTimes {
 // state, the textures, the models and their shading, the static display lists
 // and the first match. The game, its bench and its view tool share it so that
 // they all draw the same arena. With times, says how long each step took.
-void startUpWorld(World& world, RenderAssets& assets, StartUpTimes* times = nullptr);
+// The data is read from dataFolder (empty: the working directory).
+void startUpWorld(World& world, RenderAssets& assets, StartUpTimes* times = nullptr,
+                  const std::string& dataFolder = "");

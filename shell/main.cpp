@@ -7,6 +7,7 @@
 #include "render/RenderAssets.h"
 #include "render/Viewport.h"
 #include "shell/ConfigFiles.h"
+#include "shell/DataFolder.h"
 #include "shell/FrameView.h"
 #include "shell/RandomSeed.h"
 #include "shell/StartUp.h"
@@ -16,8 +17,10 @@
 #include <GL/freeglut.h>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <unistd.h>
 
 // Program-wide state, constructed before main in this order.
 static World world;
@@ -29,6 +32,29 @@ static AudioOutput audioOutput;
 // The pause sign's size on the 1280 x 960 overlay: its picture, 512 x 256,
 // drawn a little larger.
 constexpr float PAUSED_SIGN_WIDTH = 640, PAUSED_SIGN_HEIGHT = 320;
+// The match-choice card, 512 x 128, likewise.
+constexpr float CHOICE_CARD_WIDTH = 800, CHOICE_CARD_HEIGHT = 200;
+
+// The game's files, wherever it was started from; when they are nowhere,
+// where it looked, and then the working directory's own complaint.
+static DataFolder findGameData() {
+    char cwd[4096] = ".";
+    if (getcwd(cwd, sizeof cwd) == nullptr)
+        std::snprintf(cwd, sizeof cwd, ".");
+    char exe[4096] = {};
+    const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    const DataFolder data =
+        findDataFolder(cwd, n > 0 ? std::string(exe, static_cast<size_t>(n)) : "", VK_DATA_FROM_BIN,
+                       VK_INSTALLED_DATA);
+    if (!data.found) {
+        std::string where;
+        for (const std::string& folder : data.searched)
+            where += (where.empty() ? "" : ", ") + folder;
+        std::fprintf(stderr, "vorlane-kart: the game's files (%s) are in none of: %s\n",
+                     DATA_MARKER, where.c_str());
+    }
+    return data;
+}
 
 static void closeSound() {
     stopAudio(audioOutput);
@@ -39,10 +65,12 @@ static void initGame() {
     // a test pins the seed.
     seedRandom();
     loadControls(world);
-    startUpWorld(world, renderAssets);
+    const DataFolder data = findGameData();
+    startUpWorld(world, renderAssets, nullptr, data.folder);
     frameLoop.restart(world);
     // After the pictures: a game that cannot start says only why.
-    startAudio(audioOutput, "ray01.wav");
+    startAudio(audioOutput,
+               (data.folder.empty() ? "" : data.folder + "/").append("ray01.wav").c_str());
     // Runs however the game ends: from main's return or an exit in a library.
     std::atexit(closeSound);
 }
@@ -62,6 +90,10 @@ static void displayFrame() {
     drawFrame(world, drawnMotion, renderAssets);
     if (world.paused)
         drawNotice(renderAssets, TEX_MSG_PAUSED, PAUSED_SIGN_WIDTH, PAUSED_SIGN_HEIGHT);
+    // The frame that leaves for the match choice is the last one drawn until
+    // a match is chosen: it carries the choice, over the picture dimmed.
+    else if (world.awaitingModeSelection)
+        drawNotice(renderAssets, TEX_MSG_CHOOSE, CHOICE_CARD_WIDTH, CHOICE_CARD_HEIGHT);
     glutSwapBuffers();
 }
 

@@ -74,7 +74,9 @@ void loadTexture(uint32_t* textureIds, const char* path, int index) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
 
-void loadTextures(uint32_t* textureIds) {
-    for (const TextureFile& texture : TEXTURE_FILES)
-        loadTexture(textureIds, texture.file, texture.slot);
+void loadTextures(uint32_t* textureIds, const std::string& folder) {
+    for (const TextureFile& texture : TEXTURE_FILES) {
+        const std::string path = folder.empty() ? texture.file : folder + "/" + texture.file;
+        loadTexture(textureIds, path.c_str(), texture.slot);
+    }
 }

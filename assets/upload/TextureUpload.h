@@ -3,6 +3,7 @@
 #include "assets/TgaReader.h"
 
 #include <cstdint>
+#include <string>
 
 // Reads the TGA file at path into a mipmapped 2D texture in
 // textureIds[index]. A file that cannot be read ends the program with
@@ -15,6 +16,7 @@ void loadTexture(uint32_t* textureIds, const char* path, int index);
 // library, which also scales it.
 void uploadMipmaps(const TgaImage& image);
 
-// Every image of the texture table into its slot, in load order. The
-// shading ramp in slot 0 is made first, by the renderer.
-void loadTextures(uint32_t* textureIds);
+// Every image of the texture table into its slot, in load order, from the
+// folder (empty: the working directory). The shading ramp in slot 0 is made
+// first, by the renderer.
+void loadTextures(uint32_t* textureIds, const std::string& folder = "");
