@@ -3,8 +3,9 @@
 #   support -> assets -> sim -> app (the World and its rules) -> render -> shell
 # with texture upload (assets/upload) and sound playback (support/audio)
 # beside them. Only the renderer, the upload and the shell reach GL; only the
-# sound playback and the shell reach the audio library. Fails naming every file
-# that includes a layer above its own, or a GL header from a GL-free layer.
+# sound playback and the shell reach the audio library; only the shell reaches
+# SDL (the pads). Fails naming every file that includes a layer above its own,
+# or a GL, audio or SDL header from a layer that may not see it.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root"
@@ -31,6 +32,12 @@ gl_free() {
 audio_free() {
   case $1 in
     support/audio/* | shell/*) return 1 ;;
+    *) return 0 ;;
+  esac
+}
+sdl_free() {
+  case $1 in
+    shell/*) return 1 ;;
     *) return 0 ;;
   esac
 }
@@ -62,6 +69,10 @@ while IFS= read -r file; do
     fi
     if audio_free "$file" && echo "$line" | grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<(AL/|sndfile)'; then
       echo "$file: $line outside the sound playback"
+      faults=$((faults + 1))
+    fi
+    if sdl_free "$file" && echo "$line" | grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<SDL'; then
+      echo "$file: $line outside the shell"
       faults=$((faults + 1))
     fi
   done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file")
