@@ -94,11 +94,12 @@ void closePad(Gamepads& gamepads, int id, PadEvents& events) {
 
 // A press of a one-shot button, for the seat the pad sits in when it comes:
 // a pad still waiting for a seat does nothing.
-void press(Gamepads& gamepads, int id, PadButton button, const PadLayout& layout,
+void press(Gamepads& gamepads, int id, PadButton button, const PadLayout (&layouts)[2],
            PadEvents& events) {
     const int seat = gamepads.seats.seatOf(id);
     if (seat == NO_SEAT || button == PAD_NONE)
         return;
+    const PadLayout& layout = layouts[seat];
     if (button == layout.pause)
         events.pause = true;
     if (button == layout.camera)
@@ -108,7 +109,7 @@ void press(Gamepads& gamepads, int id, PadButton button, const PadLayout& layout
 }
 
 void triggerMoved(Gamepads& gamepads, const SDL_ControllerAxisEvent& motion,
-                  const PadLayout& layout, PadEvents& events) {
+                  const PadLayout (&layouts)[2], PadEvents& events) {
     const int side = motion.axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT    ? 0
                      : motion.axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT ? 1
                                                                        : -1;
@@ -119,7 +120,7 @@ void triggerMoved(Gamepads& gamepads, const SDL_ControllerAxisEvent& motion,
     const bool pressed = down && !pad->triggerDown[side];
     pad->triggerDown[side] = down;
     if (pressed)
-        press(gamepads, motion.which, side == 0 ? PAD_LEFT_TRIGGER : PAD_RIGHT_TRIGGER, layout,
+        press(gamepads, motion.which, side == 0 ? PAD_LEFT_TRIGGER : PAD_RIGHT_TRIGGER, layouts,
               events);
 }
 
@@ -243,6 +244,11 @@ bool Gamepads::start(const char* mappingsFile) {
 }
 
 PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout& layout) {
+    const PadLayout both[2] = {layout, layout};
+    return poll(input, both);
+}
+
+PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout (&layouts)[2]) {
     PadEvents events;
     for (PadInput& seat : input)
         seat = PadInput{};
@@ -268,10 +274,10 @@ PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout& layout) {
             openNewPads(*this, events);
             break;
         case SDL_CONTROLLERBUTTONDOWN:
-            press(*this, event.cbutton.which, padButtonOf(event.cbutton.button), layout, events);
+            press(*this, event.cbutton.which, padButtonOf(event.cbutton.button), layouts, events);
             break;
         case SDL_CONTROLLERAXISMOTION:
-            triggerMoved(*this, event.caxis, layout, events);
+            triggerMoved(*this, event.caxis, layouts, events);
             break;
         default:
             break;

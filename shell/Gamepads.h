@@ -43,6 +43,8 @@ struct Gamepads {
     // is in; a waiting pad's do nothing), then each seat's held buttons and
     // left stick into input[seat], the lean raw (the dead zone is
     // padControls'). A seat without a pad reads not connected.
+    PadEvents poll(PadInput (&input)[2], const PadLayout (&layouts)[2]);
+    // The same layout on both pads.
     PadEvents poll(PadInput (&input)[2], const PadLayout& layout);
 
     // Closes the pads and lets SDL's game controllers go.

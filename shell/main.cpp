@@ -9,6 +9,7 @@
 #include "shell/ConfigFiles.h"
 #include "shell/DataFolder.h"
 #include "shell/FrameView.h"
+#include "shell/Gamepads.h"
 #include "shell/RandomSeed.h"
 #include "shell/StartUp.h"
 #include "support/Sound.h"
@@ -28,6 +29,7 @@ static FrameLoop frameLoop;
 static DrawnMotion drawnMotion; // the karts, ball and coconuts as this frame shows them
 static RenderAssets renderAssets;
 static AudioOutput audioOutput;
+static Gamepads gamepads;
 
 // The pause sign's size on the 1280 x 960 overlay: its picture, 512 x 256,
 // drawn a little larger.
@@ -58,6 +60,22 @@ static DataFolder findGameData() {
 
 static void closeSound() {
     stopAudio(audioOutput);
+    gamepads.stop();
+}
+
+// Once a frame: the pads' state for the next ticks, and what their one-shot
+// buttons ask for. A player's pad unplugged during a match pauses it.
+static void readPads() {
+    const PadEvents events = gamepads.poll(world.pads, world.padLayouts);
+    const bool playing = !world.awaitingModeSelection;
+    if (events.pause && playing)
+        world.setPaused(!world.paused);
+    for (int k = 0; k < 2; ++k) {
+        if (events.camera[k] && !world.paused)
+            world.cameras[k].nextMode();
+        if (events.seatLost[k] && !events.seatGained[k] && playing)
+            world.setPaused(true);
+    }
 }
 
 static void initGame() {
@@ -68,6 +86,8 @@ static void initGame() {
     const DataFolder data = findGameData();
     startUpWorld(world, renderAssets, nullptr, data.folder);
     frameLoop.restart(world);
+    const std::string settings = configFolder();
+    gamepads.start(settings.empty() ? nullptr : (settings + "/gamecontrollerdb.txt").c_str());
     // After the pictures: a game that cannot start says only why.
     startAudio(audioOutput,
                (data.folder.empty() ? "" : data.folder + "/").append("ray01.wav").c_str());
@@ -76,6 +96,7 @@ static void initGame() {
 }
 
 static void displayFrame() {
+    readPads();
     // Only player 1's kart is heard, and only while a match is on.
     if (world.awaitingModeSelection || world.paused)
         silenceEngine(audioOutput);
