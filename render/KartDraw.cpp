@@ -155,9 +155,12 @@ void drawKart(const Kart& kart, const RenderAssets& assets) {
     drawShadow(kart, assets.textureIds[TEX_SHADOW]);
     glTranslated(0, kart.position.y + BODY_LIFT, 0);
     poseBody(kart);
+    // Wheels, body and outline are opaque: no blending to pay for.
+    glDisable(GL_BLEND);
     drawKartWheels(kart, assets.wheelList);
     drawKartBody(kart, assets.models[MODEL_KART_BODY]);
     drawOutline(assets.displayLists[LIST_KART_OUTLINE]);
+    glEnable(GL_BLEND);
     if (kart.braking != 0)
         drawBrakeLight(kart, assets.textureIds[TEX_BRAKE_LIGHT]);
     glPopMatrix();

@@ -39,7 +39,9 @@ void drawBackground(const World& world, const RenderAssets& assets, const Kart& 
     glDepthMask(GL_FALSE);
     glPushMatrix();
     glTranslated(viewingKart.position.x, 0, viewingKart.position.z);
+    glDisable(GL_BLEND); // the sky's gradient is opaque
     drawSkyBox(world.skyColours);
+    glEnable(GL_BLEND);
     drawSprite(assets, world.moonSprite, 0, 0, 1, 1, 1);
     for (const CirclingSprite& cloud : world.clouds)
         drawCirclingSprite(assets, cloud, 0, 0);
@@ -73,6 +75,7 @@ void drawPlantAndArrow(const uint32_t* displayLists) {
 // Grass under everything outside the brick walls.
 void drawOuterGround() {
     const GroundQuad& g = OUTER_GROUND;
+    glDisable(GL_BLEND);
     glColor3fv(GROUND_GREEN);
     glBegin(GL_QUADS);
     glVertex3f(g.x0, g.y, g.z0);
@@ -80,6 +83,7 @@ void drawOuterGround() {
     glVertex3f(g.x1, g.y, g.z1);
     glVertex3f(g.x1, g.y, g.z0);
     glEnd();
+    glEnable(GL_BLEND);
 }
 
 // Cut-out pictures and the textured twin of the plant prop, seen from both
@@ -135,11 +139,15 @@ void drawScene(const World& world, const DrawnMotion& drawn, RenderAssets& asset
     const Viewer viewer{world.cameras[index].position.x, world.cameras[index].position.z};
     const uint32_t* displayLists = assets.displayLists;
 
-    // Everything opaque that fully hides what lies behind it comes first...
+    // Everything opaque that fully hides what lies behind it comes first,
+    // unblended: its fragments are all opaque, and blending them would only
+    // read the picture back to write the same colour...
+    glDisable(GL_BLEND);
     drawBuildings(displayLists);
     glColor4f(1, 1, 1, 1);
     glCallList(displayLists[LIST_STEAM]);
     callArenaList(displayLists[LIST_ARENA]);
+    glEnable(GL_BLEND);
     // ... then the background where it still shows, then what is seen
     // through or over it.
     drawBackground(world, assets, viewingKart);
