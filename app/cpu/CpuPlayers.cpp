@@ -19,7 +19,7 @@ void driveCpuSeats(World& world, PlayerControls (&controls)[2], float dt) {
         cpu.tactics = std::make_unique<Tactics>(world);
     for (int k = 0; k < 2; ++k)
         if (cpu.drives[k])
-            controls[k] = cpu.tactics->controlsFor(world, k, cpu.level, dt);
+            controls[k] = cpu.last[k] = cpu.tactics->controlsFor(world, k, cpu.level, dt);
 }
 
 const char* cpuLevelName(CpuLevel level) {

@@ -13,6 +13,7 @@ struct World;
 struct CpuPlayers {
     bool drives[2] = {};
     CpuLevel level = CPU_NORMAL;
+    PlayerControls last[2]; // what it did on the last step it drove
     // The arena's grid and routes, built on the first step a seat is driven.
     std::unique_ptr<Tactics> tactics;
 

@@ -22,6 +22,10 @@
 //   --until-won            stop once the match is won: in a race, once every
 //                          driven kart has finished
 //   --linger S             after the win, play on S seconds more (0)
+//   --keys                 the CPU's controls written as its players' keys,
+//                          so that the script replays without --cpu and more
+//                          keys can be laid over it; needs --dt 0.01, one
+//                          tick a frame
 //
 // On standard error: one line saying how the match ended, then each kart's
 // final position and match values as the replay trace prints them.
@@ -63,6 +67,7 @@ struct Options {
     float shortestFrame = 0, longestFrame = 0; // a range when longest > 0
     float timeLimit = 900;
     bool untilWon = false;
+    bool keys = false;
     float linger = 0;
 };
 
@@ -112,6 +117,8 @@ std::string parseOption(const std::vector<std::string>& args, Options* o) {
         o->untilWon = true;
     else if (option == "--restart")
         o->restart = true;
+    else if (option == "--keys")
+        o->keys = true;
     else if (option == "--match" && !parseMatch(a, &o->match))
         return "--match takes race, tag or ball";
     else if (option == "--drive") {
@@ -144,7 +151,7 @@ std::string parseOption(const std::vector<std::string>& args, Options* o) {
 
 // How many values each option takes.
 int valuesOf(const std::string& option) {
-    if (option == "--until-won" || option == "--restart")
+    if (option == "--until-won" || option == "--restart" || option == "--keys")
         return 0;
     if (option == "--dt-range")
         return 2;
@@ -169,6 +176,8 @@ std::string parseOptions(int argc, char** argv, Options* o) {
             return error;
         i += values;
     }
+    if (o->keys && (o->longestFrame > 0 || frameMilliseconds(o->fixedFrame) != TICK_MS))
+        return "--keys needs --dt 0.01: one tick a frame";
     return "";
 }
 
@@ -248,6 +257,18 @@ void printKart(int k) {
                  kart.checkpoints.finished ? 1 : 0, static_cast<double>(kart.tagClock), kart.goals);
 }
 
+// The keys that give a kart these controls for a tick.
+std::string keysFor(const PlayerControls& c, int k) {
+    std::string keys;
+    for (int a = 0; a < KART_ACTIONS; ++a)
+        if (c.held[a])
+            keys += static_cast<char>(world.bindings.kart[k][a]);
+    if (c.steer != 0)
+        keys += static_cast<char>(
+            world.bindings.kart[k][c.steer > 0 ? ACTION_STEER_LEFT : ACTION_STEER_RIGHT]);
+    return keys;
+}
+
 int respawns(int k) {
     const Tactics* tactics = world.cpu.tactics.get();
     return tactics == nullptr ? 0 : tactics->plans[k].driver.respawns;
@@ -276,7 +297,10 @@ int main(int argc, char** argv) {
     std::printf("# vorlane-autopilot:");
     for (int i = 1; i < argc; ++i)
         std::printf(" %s", argv[i]);
-    std::printf("\n# replay: %s\nseed %u\n", cpuOptions(world.cpu).c_str(), options.seed);
+    std::printf("\n");
+    if (!options.keys)
+        std::printf("# replay: %s\n", cpuOptions(world.cpu).c_str());
+    std::printf("seed %u\n", options.seed);
 
     Match match{options};
     match.chosen = options.match == GAME_RACE && !options.restart;
@@ -290,7 +314,7 @@ int main(int argc, char** argv) {
     while (played < options.timeLimit) {
         const std::string frameText = clock.next();
         const float dt = std::strtof(frameText.c_str(), nullptr);
-        const std::string keys = match.keys();
+        std::string keys = match.keys();
         changeKeys(held, keys);
         held = keys;
         const bool choosing = world.awaitingModeSelection;
@@ -298,7 +322,12 @@ int main(int argc, char** argv) {
             loop.restart(world);
             match.chosen = world.gameMode == options.match;
         } else if (!choosing) {
+            for (PlayerControls& c : world.cpu.last)
+                c = PlayerControls{};
             loop.advance(world, frameMilliseconds(frameText));
+            for (int k = 0; k < 2 && options.keys; ++k)
+                if (options.drive[k])
+                    keys += keysFor(world.cpu.last[k], k);
         }
         std::printf("%s %s\n", frameText.c_str(), keys.empty() ? "-" : keys.c_str());
         if (choosing && match.chosen)

@@ -15,8 +15,9 @@ shoot() {
   local name=$1 frame=$2
   shift 2
   "$build/tools/vorlane-autopilot" "$@" >"$tmp/$name.replay" 2>/dev/null || true
+  # shellcheck disable=SC2046 # the CPU options the script names, as words
   (cd "$build/data" && LIBGL_ALWAYS_SOFTWARE=1 "$build/tools/vk-replay-shot" \
-    "$tmp/$name.replay" "$tmp" "$frame") >/dev/null
+    $(sed -n 's/^# replay: //p' "$tmp/$name.replay") "$tmp/$name.replay" "$tmp" "$frame") >/dev/null
   cp "$tmp/frame-$frame.png" "$source_dir/docs/$name.png"
   echo "$source_dir/docs/$name.png"
 }
