@@ -42,6 +42,17 @@ constexpr float DROP = 1.5f;
 constexpr float DROP_LOOK = 30;
 constexpr float SPEED_SLACK = 1;       // over the wanted speed before braking
 constexpr float THROTTLE_SLACK = 0.5f; // under it before the throttle goes on
+// Boosting: from BOOST_FROM up, while the wanted speed is BOOST_MARGIN above.
+constexpr float BOOST_FROM = 15;
+constexpr float BOOST_MARGIN = 2;
+// Sliding pushes a kart out of its turn at up to its own speed, so that it
+// goes round as fast as its turn rate allows, up to the square root of two
+// faster than its top speed: on arcs from SLIDE_ARC_MIN (tighter, the turn
+// rate bounds it either way) to SLIDE_ARC_MAX (wider, the turn is too slow
+// for the slide to hold), from SLIDE_SPEED up, with SLIDE_ROOM outside.
+constexpr float SLIDE_ARC_MIN = 17, SLIDE_ARC_MAX = 32;
+constexpr float SLIDE_SPEED = 19;
+constexpr float SLIDE_ROOM = 3;
 // Lifting off: a kart turning harder than this, above LIFT_SPEED, coasts.
 constexpr float LIFT_TURN = 0.6f;
 constexpr float LIFT_SPEED = 8;
@@ -80,6 +91,12 @@ constexpr float YIELD_GAP = 4.5f;
 constexpr float YIELD_BEHIND = 2;
 constexpr float YIELD_SLOWER = 3;
 constexpr float YIELD_TO = 3; // to a kart at least this fast: a parked one is passed
+// Only a kart further ahead than the yielding one drops back from is
+// followed: else the two would wait on each other.
+constexpr float FOLLOW_AHEAD = YIELD_BEHIND + 0.5f;
+// Closer than this side by side, a kart edges SIDE_STEP away.
+constexpr float SIDE_GAP = 2.8f;
+constexpr float SIDE_STEP = 2;
 
 // The slide's reach, as the kart's rules give it: it pushes sideways at
 // slide / SLIDE_FULL of the kart's speed while the turn is faster than
@@ -230,10 +247,21 @@ float Driver::giveWay(const Kart& kart, const NavGrid& grid, NodeId node, const 
     const float dx = (steerAt.x - p.x) / way, dz = (steerAt.z - p.z) / way;
     const float ahead = (o.x - p.x) * dx + (o.z - p.z) * dz;
     const float aside = (o.x - p.x) * dz - (o.z - p.z) * dx; // along (dz, -dx)
-    if (aim.yields && gap < YIELD_GAP && ahead > -YIELD_BEHIND && other.speed > YIELD_TO)
+    // Alongside it waits however slow the other is: rubbing, both would bounce.
+    if (aim.yields && gap < YIELD_GAP && ahead > -YIELD_BEHIND &&
+        (other.speed > YIELD_TO || ahead < FOLLOW_AHEAD))
         return std::min(speed, std::max(0.0f, other.speed - YIELD_SLOWER));
+    if (std::fabs(ahead) < FOLLOW_AHEAD && std::fabs(aside) < SIDE_GAP) {
+        // Alongside: edge away rather than rub, where the road allows.
+        const float away = aside > 0 ? -SIDE_STEP : SIDE_STEP;
+        const Vec3 edged{steerAt.x + dz * away, steerAt.y, steerAt.z - dx * away};
+        if (grid.clearLine(p, node, edged, PASS_LINE_ROOM))
+            steerAt = edged;
+    }
     if (ahead <= 0 || std::fabs(aside) > PASS_ROOM)
         return speed;
+    if (ahead < FOLLOW_AHEAD && other.speed > YIELD_TO)
+        return speed; // alongside: the yielding one drops back
     const float theirs =
         other.speed * (std::sin(other.heading) * dx + std::cos(other.heading) * dz);
     if (theirs > FOLLOW_SHARE * std::max(kart.speed, MOVING))
@@ -341,7 +369,15 @@ PlayerControls Driver::drive(const Kart& kart, const NavGrid& grid, const Aim& a
         speed = giveWay(kart, grid, node, aim, steerAt, speed);
 
     const float error = wrapAngle(headingTo(p, steerAt) - travelHeading(kart));
-    c.steer = static_cast<float>(steerToward(kart.turnRate, wantedTurnRate(error, kart.speed), dt));
+    const float turnWanted = wantedTurnRate(error, kart.speed);
+    c.steer = static_cast<float>(steerToward(kart.turnRate, turnWanted, dt));
+    // The arc from here onto the line to the steering point.
+    const float arc = flatDistance(p, steerAt) / (2 * std::max(std::sin(std::fabs(error)), 1e-3f));
+    if (style.slides && node != NO_NODE && grid.roomAt(node) >= SLIDE_ROOM &&
+        kart.speed > SLIDE_SPEED && speed > SLIDE_SPEED && arc > SLIDE_ARC_MIN &&
+        arc < SLIDE_ARC_MAX && std::fabs(kart.turnRate) > SLIDE_TURN &&
+        (turnWanted > 0) == (kart.turnRate > 0))
+        c.held[turnWanted > 0 ? ACTION_SLIDE_LEFT : ACTION_SLIDE_RIGHT] = true;
     bool& throttle = c.held[ACTION_THROTTLE];
     if (kart.speed < speed - THROTTLE_SLACK)
         throttle = true;
@@ -351,6 +387,8 @@ PlayerControls Driver::drive(const Kart& kart, const NavGrid& grid, const Aim& a
         throttle = kart.speed < speed;
     if (style.liftsInTurns && std::fabs(kart.turnRate) > LIFT_TURN && kart.speed > LIFT_SPEED)
         throttle = false;
+    if (style.boosts && kart.speed > BOOST_FROM && kart.speed < speed - BOOST_MARGIN)
+        c.held[ACTION_BOOST] = true;
 
     watchStuck(kart, aim, wanted, dt, c); // waiting on the other kart for long is stuck too
     return c;

@@ -18,6 +18,7 @@ constexpr float CHECKPOINT_MARGIN = SHARE + 0.5f;
 // Coconuts: thrown at most this far, and a kart is hit within HIT_REACH of
 // one's path (its half diagonal and the coconut's radius, less a margin).
 constexpr float THROW_RANGE = 50;
+constexpr float THROW_NEAREST = 8; // nearer, it would only drive into the spinning kart
 constexpr float COCONUT_SPEED = 50; // units a second, along the thrower's heading
 constexpr float HIT_REACH = 1.8f;
 
@@ -51,6 +52,9 @@ constexpr float CHARGE_WIDTH = 2.5f; // a charge gone wider than this is given u
 constexpr float THROUGH = 4;         // charges at a point this far past the ball's centre
 constexpr float WIDE = 7;            // goes round the ball this far out
 constexpr float MAKE_FOR_SPEED = 8;
+// A ball that has not moved BALL_MOVED for this long gets a charge anyhow.
+constexpr float BALL_MOVED = 1;
+constexpr float BALL_STILL_SECONDS = 5;
 // Pushes tried when a lamp or post stands in the way of the straight one:
 // off the line to the goal by these many radians, and kept this clear.
 constexpr float PUSH_TURNS[] = {0, 0.26f, -0.26f, 0.52f, -0.52f, 0.79f, -0.79f};
@@ -77,6 +81,10 @@ Vec3 pointOf(const Checkpoint& c) {
     return {c.x, c.y, c.z};
 }
 
+// Seconds each level waits between throws: a kart spun out and hit again
+// the moment it comes round would never race again.
+constexpr float THROW_PAUSE[CPU_LEVELS] = {0, 6, 3};
+
 // The fraction of the fastest descent each level dares down a ramp.
 constexpr float DOWNHILL_SHARE[CPU_LEVELS] = {0.6f, 0.7f, 0.75f};
 
@@ -93,12 +101,14 @@ DrivingStyle drivingStyle(CpuLevel level) {
         s.liftsInTurns = true;
         break;
     case CPU_NORMAL:
+        s.turnRate = 1.1f;
+        s.topSpeed = 20;
+        s.slides = true;
         break;
     case CPU_HARD:
         s.turnRate = 1.35f;
-        s.topSpeed = 24;
+        s.topSpeed = 35;
         s.bendRoom = 10;
-        s.slides = true;
         s.boosts = true;
         break;
     }
@@ -109,7 +119,8 @@ bool inLineOfFire(const Kart& thrower, const Kart& target, bool lead) {
     const float dx = std::sin(thrower.heading), dz = std::cos(thrower.heading);
     const float rx = target.position.x - thrower.position.x;
     const float rz = target.position.z - thrower.position.z;
-    if (std::hypot(rx, rz) > THROW_RANGE || rx * dx + rz * dz <= 0)
+    const float gap = std::hypot(rx, rz);
+    if (gap > THROW_RANGE || gap < THROW_NEAREST || rx * dx + rz * dz <= 0)
         return false;
     // Relative to the coconut, the target moves at its own velocity less
     // the coconut's: the nearest it comes, from now on.
@@ -241,14 +252,29 @@ float Tactics::pushAngle(Vec3 ball, int k) const {
     return headingTo(ball, GOAL_POINTS[k]);
 }
 
-Aim Tactics::ballAim(const World& world, int k) {
+Aim Tactics::ballAim(const World& world, int k, float dt) {
     const Kart& kart = world.karts[k];
-    KartPlan::BallPlay& play = plans[k].play;
-    float& push = plans[k].push;
+    KartPlan& plan = plans[k];
+    KartPlan::BallPlay& play = plan.play;
+    float& push = plan.push;
     const Vec3 ball{world.ball.position.x, FIELD_Y, world.ball.position.z};
-    // A charge keeps its push; otherwise one is picked afresh.
-    if (play != KartPlan::BallPlay::CHARGE)
+    if (flatDistance(ball, plan.ballSeen) > BALL_MOVED) {
+        plan.ballSeen = ball;
+        plan.ballStill = 0;
+    }
+    plan.ballStill += dt;
+    // A charge keeps its push; otherwise one is picked afresh. A ball that
+    // no lining up has moved for long is charged from wherever the kart is,
+    // as long as that does not send it toward the kart's own end.
+    const float straightAt = headingTo(kart.position, ball);
+    if (play != KartPlan::BallPlay::CHARGE && plan.ballStill > BALL_STILL_SECONDS &&
+        std::sin(straightAt) * (GOAL_POINTS[k].x - ball.x) > 0) {
+        play = KartPlan::BallPlay::CHARGE;
+        push = straightAt;
+        plan.ballStill = 0;
+    } else if (play != KartPlan::BallPlay::CHARGE) {
         push = pushAngle(ball, k);
+    }
     const float ux = std::sin(push), uz = std::cos(push);
     const float rx = kart.position.x - ball.x, rz = kart.position.z - ball.z;
     const float along = rx * ux + rz * uz;
@@ -302,7 +328,7 @@ PlayerControls Tactics::controlsFor(const World& world, int k, CpuLevel level, f
         aim = tagAim(world, k, dt);
         break;
     case GAME_BALL:
-        aim = ballAim(world, k);
+        aim = ballAim(world, k, dt);
         break;
     default:
         aim = raceAim(world, k);
@@ -318,9 +344,15 @@ PlayerControls Tactics::controlsFor(const World& world, int k, CpuLevel level, f
     Driver& driver = plans[k].driver;
     driver.style = drivingStyle(level);
     PlayerControls c = driver.drive(me, grid, aim, dt);
-    // Coconuts at the kart ahead in a race; the easy level never throws.
-    if (world.gameMode == GAME_RACE && level != CPU_EASY && !me.checkpoints.isFinished() &&
-        inLineOfFire(me, other, level == CPU_HARD))
+    // Coconuts at the kart ahead in a race, now and then; the easy level
+    // never throws.
+    float& wait = plans[k].throwWait;
+    wait = std::max(0.0f, wait - dt);
+    if (world.gameMode == GAME_RACE && level != CPU_EASY && wait <= 0 && me.canFire() &&
+        !me.checkpoints.isFinished() && !other.spinning &&
+        inLineOfFire(me, other, level == CPU_HARD)) {
         c.held[ACTION_FIRE] = true;
+        wait = THROW_PAUSE[level];
+    }
     return c;
 }

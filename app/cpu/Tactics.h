@@ -32,13 +32,18 @@ struct KartPlan {
     // Tag: the refuge it is making for, and for how long.
     int refuge = -1;
     float refugeAge = 0;
-    // Race: points of the circuit driven past its finish.
+    // Race: points of the circuit driven past its finish, and seconds until
+    // it throws again.
     int victoryLap = 0;
+    float throwWait = 0;
     // Ball game: what it is doing about the ball, and the heading it pushes
     // the ball along.
     enum class BallPlay { MAKE_FOR, LINE_UP, CHARGE };
     BallPlay play = BallPlay::MAKE_FOR;
     float push = 0;
+    // Where the ball last moved to, and how long it has lain there since.
+    Vec3 ballSeen{};
+    float ballStill = 0;
 };
 
 // What each CPU kart goes for, match by match: the next checkpoint in a
@@ -62,7 +67,7 @@ struct Tactics {
   private:
     Aim raceAim(const World& world, int k);
     Aim tagAim(const World& world, int k, float dt);
-    Aim ballAim(const World& world, int k);
+    Aim ballAim(const World& world, int k, float dt);
     // The heading kart k pushes the ball along, from a run-up on the field
     // that nothing stands in.
     float pushAngle(Vec3 ball, int k) const;

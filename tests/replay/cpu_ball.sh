@@ -8,7 +8,7 @@ for dt in 0.007 0.017 0.033; do
     other=$((3 - player))
     script "cpu_ball_${player}_$dt"
     chosen 7 "$dt"
-    empty_frames 150 "$dt"
+    empty_frames 220 "$dt"
     play --level easy --cpu "$player"
     expect "$(last "$player" goals)" '>=' 3 "ball at $dt s frames: CPU kart $player scores three"
     expect "$(last 1 "showP${player}Wins")" == 1 "ball at $dt s frames: player $player wins"

@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 race_clock=""
 for dt in 0.007 0.017 0.033; do
   script "cpu_race_$dt"
-  empty_frames 230 "$dt"
+  empty_frames 260 "$dt"
   play --cpu both
   for k in 1 2; do
     expect "$(last $k checkpoint)" == 35 "race at $dt s frames: kart $k is on its last checkpoint"
