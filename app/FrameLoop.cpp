@@ -22,7 +22,7 @@ bool chooseMode(World& world) {
 
 void playFrame(World& world, float dt) {
     if (!world.matchStatus.countdownShowing())
-        applyInput(world);
+        applyInput(world, dt);
     world.update(dt);
 }
 

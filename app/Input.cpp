@@ -111,7 +111,7 @@ PlayerControls keyControls(const uint8_t* keyState, int player) {
     return c;
 }
 
-void applyInput(World& world) {
+void applyInput(World& world, float dt) {
     if (world.keyState[SLOT_MODE_SELECT]) {
         world.awaitingModeSelection = true;
         return;
@@ -126,6 +126,7 @@ void applyInput(World& world) {
                                        : padControls(world.pads[k], world.padLayouts[k]);
         controls[k] = combinedControls(keyControls(world.keyState, k), pad);
     }
+    driveCpuSeats(world, controls, dt);
     applyControls(world, controls);
 }
 

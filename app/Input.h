@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Controls.h"
+#include "app/FrameLoop.h"
 
 #include <cstdint>
 
@@ -28,12 +29,20 @@ struct KeyBindings {
 void keyDown(World& world, unsigned char key);
 void keyUp(World& world, unsigned char key);
 
+// 'F1' and 'F2': the computer takes player 1's or player 2's seat (player
+// 0 or 1), or hands it back; while it drives, that player's keys and pad
+// are not heard. 'F3': the computer's next level, easy, normal, hard, round.
+// Neither answers while paused.
+void toggleCpu(World& world, int player);
+void cycleCpuLevel(World& world);
+
 // One player's held keys as kart controls.
 PlayerControls keyControls(const uint8_t* keyState, int player);
 
-// Once per tick: the mode-select key, or every kart's controls (keys and
-// pad together) into the karts and the coconut table.
-void applyInput(World& world);
+// Once per step of dt seconds (a tick): the mode-select key, or every
+// kart's controls (keys and pad together, or the computer's for a seat it
+// drives) into the karts and the coconut table.
+void applyInput(World& world, float dt = TICK_SECONDS);
 
 // The controls into the karts, both karts control by control, kart 1
 // first: throttle sets the acceleration, and boost, brake and reverse

@@ -26,6 +26,7 @@ constexpr CloudBand CLOUD_BANDS[CLOUD_COUNT] = {
 
 void World::setUp() {
     playerCount = 2;
+    cpu.forgetArena();
     layOutArenaBoxes(scenery);
     skyColours = DAY_SKY;
     startMatch();
@@ -88,6 +89,7 @@ void World::startMatch() {
     // them and leap into the railing above. Put them under the kart.
     for (Kart& kart : karts)
         kart.settleWheels();
+    cpu.newMatch(*this);
 }
 
 void World::setPaused(bool on) {

@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/Input.h"
 #include "app/MatchStatus.h"
+#include "app/cpu/CpuPlayers.h"
 #include "sim/Arena.h"
 #include "sim/Ball.h"
 #include "sim/Camera.h"
@@ -63,9 +64,10 @@ struct World {
     KeyBindings bindings;              // which key is which kart action
     PadInput pads[2];                  // each player's pad as the shell last read it
     PadLayout padLayouts[2];           // each player's buttons
-    bool padWaitsForRelease[2] = {}; // held through a pause: not heard until let go
-    bool paused = false;             // no tick runs; the picture holds
-    SoundSystem sound;               // whether the engine tone is wanted ('9')
+    bool padWaitsForRelease[2] = {};   // held through a pause: not heard until let go
+    bool paused = false;               // no tick runs; the picture holds
+    CpuPlayers cpu;                    // the seats the computer drives ('F1', 'F2', 'F3')
+    SoundSystem sound;                 // whether the engine tone is wanted ('9')
     // The game's few diagnostic lines: standard output in the game, standard
     // error in tools whose standard output is data.
     std::FILE* diagnostics = stdout;

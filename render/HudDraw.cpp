@@ -18,6 +18,8 @@ constexpr float TITLE_WIDTH = 450, TITLE_HEIGHT = 78;
 constexpr float MATCH_CLOCK_TOP = 10;
 constexpr float TAG_CLOCK_TOP[2] = {10, 500};
 constexpr float NOTICE_DIMMING = 0.55f; // the share of black over a held picture
+// "CPU" over its level, each 128 x 32 at one texel a pixel.
+constexpr float LABEL_WIDTH = 128, LABEL_HEIGHT = 32;
 
 // A textured quad in overlay pixels: the image upright, s left to right,
 // t = 1 at the top edge. Counter-clockwise on screen, so culling keeps it.
@@ -102,10 +104,23 @@ void needle(const RenderAssets& assets, const Kart& kart, float x, float y, floa
     glPopMatrix();
 }
 
+// Beside the dial of a kart the computer drives: "CPU" and its level, the
+// pair's top right corner at (right, top).
+void cpuLabel(const World& world, const RenderAssets& assets, int k, float right, float top) {
+    if (!world.cpu.drives[k])
+        return;
+    constexpr TextureSlot LEVELS[CPU_LEVELS] = {TEX_MSG_EASY, TEX_MSG_NORMAL, TEX_MSG_HARD};
+    const float left = right - LABEL_WIDTH;
+    image(assets, TEX_MSG_CPU, {left, top, right, top + LABEL_HEIGHT});
+    image(assets, LEVELS[world.cpu.level],
+          {left, top + LABEL_HEIGHT, right, top + 2 * LABEL_HEIGHT});
+}
+
 void drawOnePlayer(const World& world, const RenderAssets& assets) {
     drawMessages(world, assets);
     image(assets, TEX_ODOMETER, {920, 658, 1280, 960});
     needle(assets, world.karts[0], 1120, 860, 180, 10, 230, 22);
+    cpuLabel(world, assets, 0, 916, 860);
 }
 
 void drawTwoPlayers(const World& world, const RenderAssets& assets) {
@@ -118,6 +133,8 @@ void drawTwoPlayers(const World& world, const RenderAssets& assets) {
     image(assets, TEX_ODOMETER, {1100, 810, 1280, 960});
     needle(assets, world.karts[0], 1210, 425, 70, 0, 114, 10);
     needle(assets, world.karts[1], 1210, 905, 70, 0, 114, 10);
+    cpuLabel(world, assets, 0, 1096, 400);
+    cpuLabel(world, assets, 1, 1096, 880);
 }
 
 // Overlay pixels over the whole window, origin top left; depth testing is

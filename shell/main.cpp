@@ -156,6 +156,10 @@ static void onKeyDown(unsigned char key, int, int) {
 static void onSpecialKeyDown(int key, int, int) {
     if (key == GLUT_KEY_F11)
         toggleFullScreen();
+    else if (key == GLUT_KEY_F1 || key == GLUT_KEY_F2)
+        toggleCpu(world, key == GLUT_KEY_F1 ? 0 : 1);
+    else if (key == GLUT_KEY_F3)
+        cycleCpuLevel(world);
 }
 
 static void onKeyUp(unsigned char key, int, int) {

@@ -1,7 +1,8 @@
-# The autopilot drives the whole race on random frame times from 1 ms to
-# 100 ms, drawn from its seed: past 40 ms a frame's steering key no longer
-# turns the kart its own way, and past 50 ms it turns it the other way, so
-# the autopilot picks its keys by their effect over each frame.
+# The autopilot has the CPU drive the whole race on random frame times from
+# 1 ms to 100 ms, drawn from its seed: past 40 ms a frame's steering key no
+# longer turns the kart its own way, and past 50 ms it turns it the other
+# way, but the CPU steers tick by tick, so the race is the one it drives on
+# 20 ms frames, to the clock's last digit.
 source "$(dirname "$0")/autopilot/common.sh"
 
 autopilot autopilot_frame_times --dt-range 0.001 0.1 --until-won
@@ -23,3 +24,7 @@ done
 head -n "$(wc -l <"$OUT/$NAME.seed2")" "$SCRIPT" | grep -E '^[0-9.]+ ' | cmp -s - "$OUT/$NAME.seed2" &&
   fail "another seed gave the same frame times"
 echo "ok: another seed, other frame times"
+
+random_clock=$(last 1 matchClock)
+autopilot autopilot_frame_times_fixed --until-won
+expect "$(last 1 matchClock)" == "$random_clock" "the same race on 20 ms frames"

@@ -4,8 +4,11 @@
 #   script NAME         starts build/replay/NAME.replay (seed 1)
 #   frames N KEYS [DT]  appends N frames holding KEYS ("-" for none), DT 0.02
 #   countdown           the five seconds before GO, no keys
-#   play                runs the script; the trace goes to build/replay/NAME.csv
-#   value FRAME KART COLUMN, expect VALUE OP NUMBER WHAT,
+#   empty_frames S DT, chosen KEY DT: S seconds of DT frames with no key; the
+#                       mode choice ('0', then KEY) after the first countdown
+#   play [OPTION...]    runs the script with the replay tool's options (--cpu,
+#                       say); the trace goes to build/replay/NAME.csv
+#   value FRAME KART COLUMN, last KART COLUMN, expect VALUE OP NUMBER WHAT,
 #   most/least KART COLUMN FROM TO: the largest/smallest value over frames
 
 set -euo pipefail
@@ -35,6 +38,16 @@ frames() {
   awk -v n="$n" -v line="$dt $keys" 'BEGIN { for (i = 0; i < n; ++i) print line }' >>"$SCRIPT"
 }
 
+# empty_frames SECONDS DT: that long in frames of DT with no key.
+empty_frames() { frames "$(awk -v s="$1" -v dt="$2" 'BEGIN { print int(s / dt + 0.5) }')" - "$2"; }
+
+# chosen MODE_KEY DT: after the starting race's countdown, '0' and the mode key.
+chosen() {
+  empty_frames 5.1 "$2"
+  frames 1 0 "$2"
+  frames 1 "$1" "$2"
+}
+
 # 5 s of countdown and one frame more: the karts are free from the next frame.
 countdown() { frames 251 -; }
 
@@ -42,8 +55,12 @@ countdown() { frames 251 -; }
 frame_count() { grep -cE '^[0-9.]+ ' "$SCRIPT"; }
 
 play() {
-  "$REPLAY" "$SCRIPT" >"$TRACE" || fail "the replay tool failed on $SCRIPT"
+  "$REPLAY" "$@" "$SCRIPT" >"$TRACE" 2>"$OUT/$NAME.stderr" ||
+    fail "the replay tool failed on $SCRIPT: $(cat "$OUT/$NAME.stderr")"
 }
+
+# last KART COLUMN: the value on the last frame.
+last() { value "$(tail -n 1 "$TRACE" | cut -d, -f1)" "$1" "$2"; }
 
 # The column's number in the trace header.
 column() {

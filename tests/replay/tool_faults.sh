@@ -13,7 +13,7 @@ refuses() {
   set -e
   [ "$status" -eq 2 ] || fail "status $status, not 2, for: $expected"
   [ ! -s "$out" ] || fail "something on standard output for: $expected"
-  grep -qF "$expected" "$err" || fail "expected \"$expected\" on standard error, got: $(cat "$err")"
+  grep -qF -- "$expected" "$err" || fail "expected \"$expected\" on standard error, got: $(cat "$err")"
   echo "ok: $(cat "$err")"
   rm -f "$out" "$err"
 }
@@ -43,3 +43,13 @@ good="$OUT/tool_faults_good.replay"
 cmp -s "$OUT/tool_faults_1.csv" "$OUT/tool_faults_2.csv" || fail "two runs gave different traces"
 [ "$(wc -l <"$OUT/tool_faults_1.csv")" -eq 601 ] || fail "not one row per kart per frame"
 echo "ok: the same trace from standard input and from the file"
+
+# The CPU's options: a wrong seat or level is refused, and the options go in
+# any order, with --frame-step too.
+refuses "--cpu takes 1, 2 or both" --cpu 3 "$good"
+refuses "--cpu takes 1, 2 or both" "$good" --cpu
+refuses "--level takes easy, normal or hard" --cpu 1 --level expert "$good"
+"$REPLAY" --frame-step --level hard --cpu 2 "$good" >"$OUT/tool_faults_3.csv" || fail "the CPU's options refused"
+"$REPLAY" "$good" --cpu 2 --frame-step --level hard >"$OUT/tool_faults_4.csv" || fail "options after the script refused"
+cmp -s "$OUT/tool_faults_3.csv" "$OUT/tool_faults_4.csv" || fail "the options' order changed the trace"
+echo "ok: the CPU's options in any order"

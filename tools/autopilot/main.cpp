@@ -1,8 +1,9 @@
 // vorlane-autopilot: plays whole matches of the game's World without a
-// window, choosing both players' keys frame by frame as players would, and
-// writes the replay script of what it played to standard output: the seed,
-// then one "DT KEYS" line per frame. vorlane-replay plays that script back
-// to the same trace.
+// window, the game's own CPU driving the karts, and writes the replay script
+// of what it played to standard output: the seed, then one "DT KEYS" line
+// per frame (keys only to choose the match). vorlane-replay plays that
+// script back to the same trace with the options the script's second line
+// names (--cpu and --level).
 //
 //   vorlane-autopilot [options] > match.replay
 //
@@ -11,7 +12,8 @@
 //                          countdown is over, then '6' or '7'.
 //   --restart              a race too goes through the mode choice ('0', '5')
 //                          instead of being driven from the starting race
-//   --drive 1|2|both       the karts it drives (both); the other holds no key
+//   --drive 1|2|both       the karts the CPU drives (both); the other holds no key
+//   --level easy|normal|hard  how well it drives (normal)
 //   --seed N               the game's random seed (1), and the frame times'
 //   --dt S                 every frame S seconds long (0.02)
 //   --dt-range MIN MAX     random frame times from MIN to MAX seconds, in
@@ -20,23 +22,25 @@
 //   --until-won            stop once the match is won: in a race, once every
 //                          driven kart has finished
 //   --linger S             after the win, play on S seconds more (0)
+//   --keys                 the CPU's controls written as its players' keys,
+//                          so that the script replays without --cpu and more
+//                          keys can be laid over it; needs --dt 0.01, one
+//                          tick a frame
 //
 // On standard error: one line saying how the match ended, then each kart's
 // final position and match values as the replay trace prints them.
 // Exit status 0; 1 when --until-won was given and the time ran out first;
 // 2 for bad options.
 //
-// Routes come from a grid over both levels of the arena (NavGrid.h); the
-// driving keeps to them and gets itself unstuck (Driver.h); what each kart
-// goes for in each match is in Tactics.h. Each frame runs through the
-// game's own fixed-tick loop, its keys held through the frame's ticks.
+// The CPU (app/cpu) runs on the game's ticks: frames of any length give the
+// same match, tick for tick.
 
 #include "ReplayScript.h"
-#include "Tactics.h"
 
 #include "app/FrameLoop.h"
 #include "app/Input.h"
 #include "app/World.h"
+#include "app/cpu/CpuPlayers.h"
 
 #include <cerrno>
 #include <cmath>
@@ -57,19 +61,18 @@ struct Options {
     GameMode match = GAME_RACE;
     bool restart = false;
     bool drive[2] = {true, true};
+    CpuLevel level = CPU_NORMAL;
     unsigned seed = 1;
     std::string fixedFrame = "0.02";
     float shortestFrame = 0, longestFrame = 0; // a range when longest > 0
     float timeLimit = 900;
     bool untilWon = false;
+    bool keys = false;
     float linger = 0;
 };
 
 constexpr float LONGEST_FRAME = 3600; // as the replay tool accepts
 constexpr float RANGE_STEP = 0.0001f; // random frame times in tenths of a millisecond
-// Speeds are planned for this share of the steering the frame times allow.
-constexpr float TURN_MARGIN = 0.8f;
-constexpr float GLIDE_MARGIN = 0.7f;
 
 bool parseNumber(const char* text, float* value) {
     errno = 0;
@@ -114,6 +117,8 @@ std::string parseOption(const std::vector<std::string>& args, Options* o) {
         o->untilWon = true;
     else if (option == "--restart")
         o->restart = true;
+    else if (option == "--keys")
+        o->keys = true;
     else if (option == "--match" && !parseMatch(a, &o->match))
         return "--match takes race, tag or ball";
     else if (option == "--drive") {
@@ -122,7 +127,9 @@ std::string parseOption(const std::vector<std::string>& args, Options* o) {
             return "--drive takes 1, 2 or both";
         o->drive[0] = d != "2";
         o->drive[1] = d != "1";
-    } else if (option == "--seed" && !parseSeed(a, &o->seed))
+    } else if (option == "--level" && !parseCpuLevel(a, &o->level))
+        return "--level takes easy, normal or hard";
+    else if (option == "--seed" && !parseSeed(a, &o->seed))
         return "--seed takes a whole number from 0 to 4294967295";
     else if (option == "--dt") {
         if (!parseNumber(a, &low) || !validFrame(low))
@@ -144,12 +151,12 @@ std::string parseOption(const std::vector<std::string>& args, Options* o) {
 
 // How many values each option takes.
 int valuesOf(const std::string& option) {
-    if (option == "--until-won" || option == "--restart")
+    if (option == "--until-won" || option == "--restart" || option == "--keys")
         return 0;
     if (option == "--dt-range")
         return 2;
-    if (option == "--match" || option == "--drive" || option == "--seed" || option == "--dt" ||
-        option == "--time-limit" || option == "--linger")
+    if (option == "--match" || option == "--drive" || option == "--level" || option == "--seed" ||
+        option == "--dt" || option == "--time-limit" || option == "--linger")
         return 1;
     return -1;
 }
@@ -169,6 +176,8 @@ std::string parseOptions(int argc, char** argv, Options* o) {
             return error;
         i += values;
     }
+    if (o->keys && (o->longestFrame > 0 || frameMilliseconds(o->fixedFrame) != TICK_MS))
+        return "--keys needs --dt 0.01: one tick a frame";
     return "";
 }
 
@@ -199,29 +208,6 @@ struct FrameClock {
     }
 };
 
-// Each player's keys, as typed.
-struct PlayerKeys {
-    char throttle, brake, reverse, steerPlus, steerMinus, respawn;
-};
-constexpr PlayerKeys PLAYERS[2] = {{'w', 's', 'x', 'a', 'd', 'v'}, {'i', 'k', 'm', 'j', 'l', 'b'}};
-
-void typeControls(const Controls& c, const PlayerKeys& p, std::string& keys) {
-    if (c.respawn) {
-        keys += p.respawn;
-        return;
-    }
-    if (c.throttle)
-        keys += p.throttle;
-    if (c.brake)
-        keys += p.brake;
-    if (c.reverse)
-        keys += p.reverse;
-    if (c.steer > 0)
-        keys += p.steerPlus;
-    if (c.steer < 0)
-        keys += p.steerMinus;
-}
-
 char modeKey(GameMode match) {
     return match == GAME_TAG ? '6' : match == GAME_BALL ? '7' : '5';
 }
@@ -239,7 +225,6 @@ void changeKeys(const std::string& before, const std::string& now) {
 
 struct Match {
     const Options& options;
-    Tactics& tactics;
     bool chosen = false; // the wanted match is the one being played
 
     bool won() const {
@@ -254,18 +239,12 @@ struct Match {
         return true;
     }
 
-    std::string keysFor(float dt) {
+    std::string keys() const {
         if (world.awaitingModeSelection)
             return std::string(1, modeKey(options.match));
-        if (world.matchStatus.countdownShowing())
+        if (world.matchStatus.countdownShowing() || chosen)
             return "";
-        if (!chosen)
-            return "0";
-        std::string keys;
-        for (int k = 0; k < 2; ++k)
-            if (options.drive[k])
-                typeControls(tactics.controlsFor(world, k, dt), PLAYERS[k], keys);
-        return keys;
+        return "0";
     }
 };
 
@@ -276,6 +255,23 @@ void printKart(int k) {
                  k + 1, static_cast<double>(kart.position.x), static_cast<double>(kart.position.y),
                  static_cast<double>(kart.position.z), kart.checkpoints.index,
                  kart.checkpoints.finished ? 1 : 0, static_cast<double>(kart.tagClock), kart.goals);
+}
+
+// The keys that give a kart these controls for a tick.
+std::string keysFor(const PlayerControls& c, int k) {
+    std::string keys;
+    for (int a = 0; a < KART_ACTIONS; ++a)
+        if (c.held[a])
+            keys += static_cast<char>(world.bindings.kart[k][a]);
+    if (c.steer != 0)
+        keys += static_cast<char>(
+            world.bindings.kart[k][c.steer > 0 ? ACTION_STEER_LEFT : ACTION_STEER_RIGHT]);
+    return keys;
+}
+
+int respawns(int k) {
+    const Tactics* tactics = world.cpu.tactics.get();
+    return tactics == nullptr ? 0 : tactics->plans[k].driver.respawns;
 }
 
 const char* matchName(GameMode m) {
@@ -294,22 +290,19 @@ int main(int argc, char** argv) {
     world.diagnostics = stderr; // the game's own lines would break the script
     std::srand(options.seed);
     world.setUp();
-    auto tactics = std::make_unique<Tactics>();
-    tactics->prepare(world);
-    const float shortest = options.longestFrame > 0
-                               ? options.shortestFrame
-                               : std::strtof(options.fixedFrame.c_str(), nullptr);
-    const float longest = options.longestFrame > 0 ? options.longestFrame : shortest;
-    tactics->turnRate = TURN_MARGIN * steadyTurnRate(shortest, longest);
-    tactics->downhillSpeed = GLIDE_MARGIN * glideSpeed();
-    tactics->startMatch(world);
+    for (int k = 0; k < 2; ++k)
+        world.cpu.drives[k] = options.drive[k];
+    world.cpu.level = options.level;
 
     std::printf("# vorlane-autopilot:");
     for (int i = 1; i < argc; ++i)
         std::printf(" %s", argv[i]);
-    std::printf("\nseed %u\n", options.seed);
+    std::printf("\n");
+    if (!options.keys)
+        std::printf("# replay: %s\n", cpuOptions(world.cpu).c_str());
+    std::printf("seed %u\n", options.seed);
 
-    Match match{options, *tactics};
+    Match match{options};
     match.chosen = options.match == GAME_RACE && !options.restart;
     FrameClock clock{options.seed, options};
     FrameLoop loop;
@@ -321,16 +314,20 @@ int main(int argc, char** argv) {
     while (played < options.timeLimit) {
         const std::string frameText = clock.next();
         const float dt = std::strtof(frameText.c_str(), nullptr);
-        const std::string keys = match.keysFor(dt);
+        std::string keys = match.keys();
         changeKeys(held, keys);
         held = keys;
         const bool choosing = world.awaitingModeSelection;
         if (choosing && chooseMode(world)) {
             loop.restart(world);
-            tactics->startMatch(world);
             match.chosen = world.gameMode == options.match;
         } else if (!choosing) {
+            for (PlayerControls& c : world.cpu.last)
+                c = PlayerControls{};
             loop.advance(world, frameMilliseconds(frameText));
+            for (int k = 0; k < 2 && options.keys; ++k)
+                if (options.drive[k])
+                    keys += keysFor(world.cpu.last[k], k);
         }
         std::printf("%s %s\n", frameText.c_str(), keys.empty() ? "-" : keys.c_str());
         if (choosing && match.chosen)
@@ -352,7 +349,7 @@ int main(int argc, char** argv) {
                  wonAt < 0    ? "not won"
                  : winner > 0 ? (winner == 1 ? "won by player 1" : "won by player 2")
                               : "won by both",
-                 frames, played, tactics->drivers[0].respawns, tactics->drivers[1].respawns);
+                 frames, played, respawns(0), respawns(1));
     printKart(0);
     printKart(1);
     if (std::fflush(stdout) != 0)

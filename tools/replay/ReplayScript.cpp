@@ -3,6 +3,7 @@
 #include "app/FrameLoop.h"
 #include "app/Input.h"
 #include "app/World.h"
+#include "app/cpu/CpuPlayers.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -160,4 +161,40 @@ int32_t frameMilliseconds(const std::string& seconds) {
         ++ms;
     ms = std::min(ms, 2000000000LL);
     return static_cast<int32_t>(seconds[0] == '-' ? -ms : ms);
+}
+
+bool parseCpuLevel(const std::string& name, CpuLevel* level) {
+    for (int l = 0; l < CPU_LEVELS; ++l)
+        if (name == cpuLevelName(static_cast<CpuLevel>(l))) {
+            *level = static_cast<CpuLevel>(l);
+            return true;
+        }
+    return false;
+}
+
+int takeCpuOption(int argc, char** argv, int i, CpuPlayers* cpu, std::string* error) {
+    const std::string option = argv[i];
+    if (option != "--cpu" && option != "--level")
+        return 0;
+    const std::string value = i + 1 < argc ? argv[i + 1] : "";
+    if (option == "--level") {
+        if (parseCpuLevel(value, &cpu->level))
+            return 2;
+        *error = "--level takes easy, normal or hard";
+        return -1;
+    }
+    if (value != "1" && value != "2" && value != "both") {
+        *error = "--cpu takes 1, 2 or both";
+        return -1;
+    }
+    cpu->drives[0] = value != "2";
+    cpu->drives[1] = value != "1";
+    return 2;
+}
+
+std::string cpuOptions(const CpuPlayers& cpu) {
+    if (!cpu.drives[0] && !cpu.drives[1])
+        return "";
+    const char* seats = cpu.drives[0] && cpu.drives[1] ? "both" : cpu.drives[0] ? "1" : "2";
+    return std::string("--cpu ") + seats + " --level " + cpuLevelName(cpu.level);
 }

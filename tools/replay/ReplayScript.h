@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FrameLoop.h"
+#include "app/cpu/Tactics.h"
 
 #include <cstdint>
 #include <string>
@@ -48,3 +49,16 @@ int32_t frameMilliseconds(const std::string& seconds);
 // Reads a whole script. On a malformed line returns false with
 // "line N: what is wrong" in *error, and leaves nothing half-read to run.
 bool parseReplayScript(const std::string& text, ReplayScript* script, std::string* error);
+
+struct CpuPlayers;
+
+// The computer's seats as the tools take them: --cpu 1|2|both names the
+// karts it drives, --level easy|normal|hard how well (normal).
+//
+// The option at argv[i] when it is one of these, its value into *cpu:
+// returns the arguments it took (2), 0 when argv[i] is neither, or -1 with
+// *error for a missing or wrong value.
+int takeCpuOption(int argc, char** argv, int i, CpuPlayers* cpu, std::string* error);
+bool parseCpuLevel(const std::string& name, CpuLevel* level);
+// The options that seat the computer as *cpu has it; empty for no seat.
+std::string cpuOptions(const CpuPlayers& cpu);

@@ -2,12 +2,17 @@
 // frame times and held keys, and prints a trace of both karts, one CSV row
 // per kart per frame. The same script gives the same trace every time.
 //
-//   vorlane-replay [--frame-step] [SCRIPT]     reads standard input without SCRIPT
+//   vorlane-replay [--frame-step] [--cpu 1|2|both] [--level easy|normal|hard] [SCRIPT]
+//
+// Reads standard input without SCRIPT; options in any order.
 //
 // Each frame's time goes through the game's own loop, whole milliseconds
 // spent in ticks of 10 ms, and the rows show the World after the frame's
 // ticks. --frame-step instead runs one World step of the frame's own length
-// per frame, to try a rule at any step.
+// per frame, to try a rule at any step. --cpu hands the named karts to the
+// game's CPU driver (at the --level given, normal by default) for the whole
+// script: their players' keys are not heard, everything else runs as the
+// script says, so a script of empty frames is a match the CPU plays alone.
 //
 // Exit status 0, or 2 for a script that cannot be read or run (the reason
 // on standard error, nothing on standard output).
@@ -35,6 +40,9 @@ const char HEADER[] = "frame,kart,x,y,z,heading,speed,pitch,roll,turnRate,slide,
                       "airborne,checkpoint,finished,tagClock,isIt,goals,countdownActive,matchClock,"
                       "showP1Wins,showP2Wins,ballX,ballZ\n";
 
+const char USAGE[] =
+    "(usage: vorlane-replay [--frame-step] [--cpu 1|2|both] [--level easy|normal|hard] [SCRIPT])";
+
 struct Options {
     bool frameStep = false;
     const char* path = nullptr; // standard input without one
@@ -43,13 +51,20 @@ struct Options {
 bool parseOptions(int argc, char** argv, Options* options, std::string* error) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--frame-step") {
+        const int taken = takeCpuOption(argc, argv, i, &world.cpu, error);
+        if (taken < 0) {
+            *error += std::string(" ") + USAGE;
+            return false;
+        }
+        if (taken > 0) {
+            i += taken - 1;
+        } else if (arg == "--frame-step") {
             options->frameStep = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            *error = "unknown option " + arg + " (usage: vorlane-replay [--frame-step] [SCRIPT])";
+            *error = "unknown option " + arg + " " + USAGE;
             return false;
         } else if (options->path != nullptr) {
-            *error = "one script at a time (usage: vorlane-replay [--frame-step] [SCRIPT])";
+            *error = std::string("one script at a time ") + USAGE;
             return false;
         } else {
             options->path = argv[i];

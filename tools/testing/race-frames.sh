@@ -12,10 +12,10 @@ out=$(cd "$2" && pwd)
 script=${3:-}
 if [ -z "$script" ]; then
   script="$out/race.replay"
-  "$build/tools/vorlane-autopilot" --match race --time-limit 70 2>/dev/null |
-    awk '/^[0-9.]+ / && ++n > 260 { $2 = ($2 == "-" ? "ry" : $2 "ry") } { print }' >"$script"
+  "$build/tools/vorlane-autopilot" --match race --time-limit 70 --keys --dt 0.01 2>/dev/null |
+    awk '/^[0-9.]+ / && ++n > 510 { $2 = ($2 == "-" ? "ry" : $2 "ry") } { print }' >"$script"
 fi
-frames=$(seq 150 150 2850)
+frames=$(seq 300 300 5700)
 (cd "$build/data" && LIBGL_ALWAYS_SOFTWARE=1 "$build/tools/vk-replay-shot" "$script" "$out" $frames) \
   >/dev/null 2>"$out/shot.log" || { cat "$out/shot.log" >&2; exit 1; }
 ls "$out"/frame-*.png | wc -l

@@ -3,8 +3,9 @@
 // screenshots of real matches, driven by a script (the autopilot's, say).
 // Reads the game's data from the working directory.
 //
-//   vk-replay-shot SCRIPT OUT_DIR FRAME [FRAME...]
+//   vk-replay-shot [--cpu 1|2|both] [--level easy|normal|hard] SCRIPT OUT_DIR FRAME [FRAME...]
 //
+// --cpu and --level seat the game's CPU as vorlane-replay does.
 // Writes OUT_DIR/frame-N.png for each FRAME, counted as the replay tool
 // counts them, from 1. Only the frames asked for are drawn; the cameras
 // glide through the others as they would.
@@ -15,9 +16,10 @@
 #include "ReplayScript.h"
 
 #include "app/World.h"
+#include "app/cpu/CpuPlayers.h"
+#include "render/RenderAssets.h"
 #include "shell/FrameView.h"
 #include "shell/StartUp.h"
-#include "render/RenderAssets.h"
 
 #include <GL/freeglut.h>
 #include <algorithm>
@@ -78,7 +80,8 @@ void play() {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: vk-replay-shot SCRIPT OUT_DIR FRAME [FRAME...]\n");
+    std::fprintf(stderr, "usage: vk-replay-shot [--cpu 1|2|both] [--level easy|normal|hard] "
+                         "SCRIPT OUT_DIR FRAME [FRAME...]\n");
     return 2;
 }
 
@@ -86,22 +89,29 @@ int usage() {
 
 int main(int argc, char** argv) {
     glutInit(&argc, argv);
-    if (argc < 4)
+    int first = 1; // the script's argument, after the CPU options
+    std::string error;
+    for (int taken; first < argc && (taken = takeCpuOption(argc, argv, first, &world.cpu, &error));
+         first += taken)
+        if (taken < 0) {
+            std::fprintf(stderr, "vk-replay-shot: %s\n", error.c_str());
+            return usage();
+        }
+    if (argc - first < 3)
         return usage();
-    std::ifstream file(argv[1], std::ios::binary);
+    std::ifstream file(argv[first], std::ios::binary);
     if (!file) {
-        std::fprintf(stderr, "vk-replay-shot: cannot open \"%s\"\n", argv[1]);
+        std::fprintf(stderr, "vk-replay-shot: cannot open \"%s\"\n", argv[first]);
         return 2;
     }
     std::ostringstream text;
     text << file.rdbuf();
-    std::string error;
     if (!parseReplayScript(text.str(), &script, &error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
-    outDir = argv[2];
-    for (int i = 3; i < argc; ++i) {
+    outDir = argv[first + 1];
+    for (int i = first + 2; i < argc; ++i) {
         const long frame = std::atol(argv[i]);
         if (frame < 1)
             return usage();

@@ -3,9 +3,11 @@
 #
 #   autopilot NAME OPTIONS...   plays a match with the autopilot into
 #                               build/replay/NAME.replay, replays that
-#                               script into NAME.csv and checks that the
-#                               replay ends exactly where the autopilot's
-#                               own run ended; LAST is the last frame
+#                               script into NAME.csv with the CPU options
+#                               its "# replay:" line names and checks that
+#                               the replay ends exactly where the
+#                               autopilot's own run ended; LAST is the last
+#                               frame
 #   first_frame KART COLUMN OP NUMBER   the first frame where the column passes
 #   keys_of FRAME               the keys the script holds on that frame
 #   frame_holding KEYS          the first frame that holds exactly KEYS
@@ -21,7 +23,10 @@ autopilot() {
   REPORT="$OUT/$NAME.report"
   "$AUTOPILOT" "$@" >"$SCRIPT" 2>"$REPORT" || fail "the autopilot did not win: $(head -n 1 "$REPORT")"
   echo "ok: $(head -n 1 "$REPORT")"
-  play
+  CPU_OPTIONS=$(sed -n 's/^# replay: //p' "$SCRIPT")
+  [ -n "$CPU_OPTIONS" ] || fail "the script does not say which karts the CPU drives"
+  # shellcheck disable=SC2086 # the options are words
+  "$REPLAY" $CPU_OPTIONS "$SCRIPT" >"$TRACE" 2>/dev/null || fail "the replay tool failed on $SCRIPT"
   LAST=$(tail -n 1 "$TRACE" | cut -d, -f1)
   # The report's "kart K: FIELD VALUE ..." against the trace's last rows.
   { head -n 1 "$TRACE"; tail -n 2 "$TRACE"; } | awk -F, -v report="$REPORT" '

@@ -1,19 +1,16 @@
-#include "Driver.h"
-
-#include "Flat.h"
+#include "app/cpu/Driver.h"
 
 #include "app/FrameLoop.h"
+#include "app/cpu/Flat.h"
 #include "sim/Kart.h"
 #include "sim/KartSteering.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <iterator>
 
 namespace {
 
-constexpr int ABILITY_FRAMES = 4000;
 // A kart whose wheels all leave the ground drops fallTime² / 2 an update,
 // T³ / (6 dt) over T seconds. Off the top of a corner ramp (20 long, 10
 // down, a lip of 0.3 first) it must drop 2.5 before its foot, so as not to
@@ -37,15 +34,28 @@ constexpr float THROUGH_REACH = 2.5f;
 
 // Speeds.
 constexpr float BRAKING = 12;  // planned deceleration, well inside the brake's 20
-constexpr float SLOW_TURN = 5; // round a hairpin, at the usual turn rate
+constexpr float SLOW_TURN = 5; // round a hairpin
 constexpr float USUAL_TURN_RATE = 1.2f;
-constexpr float CREEP = 0.8f;  // slower, long frames stop the kart dead
-constexpr float BEND_ROOM = 8; // a bend is taken within this much road
+constexpr float CREEP = 0.8f;
 // A fall of DROP within DROP_LOOK along the route is a ramp going down.
 constexpr float DROP = 1.5f;
 constexpr float DROP_LOOK = 30;
 constexpr float SPEED_SLACK = 1;       // over the wanted speed before braking
 constexpr float THROTTLE_SLACK = 0.5f; // under it before the throttle goes on
+// Boosting: from BOOST_FROM up, while the wanted speed is BOOST_MARGIN above.
+constexpr float BOOST_FROM = 15;
+constexpr float BOOST_MARGIN = 2;
+// Sliding pushes a kart out of its turn at up to its own speed, so that it
+// goes round as fast as its turn rate allows, up to the square root of two
+// faster than its top speed: on arcs from SLIDE_ARC_MIN (tighter, the turn
+// rate bounds it either way) to SLIDE_ARC_MAX (wider, the turn is too slow
+// for the slide to hold), from SLIDE_SPEED up, with SLIDE_ROOM outside.
+constexpr float SLIDE_ARC_MIN = 17, SLIDE_ARC_MAX = 32;
+constexpr float SLIDE_SPEED = 19;
+constexpr float SLIDE_ROOM = 3;
+// Lifting off: a kart turning harder than this, above LIFT_SPEED, coasts.
+constexpr float LIFT_TURN = 0.6f;
+constexpr float LIFT_SPEED = 8;
 
 // A search of its own is renewed this often, or when its goal has moved.
 constexpr float REPLAN_SECONDS = 0.25f;
@@ -53,15 +63,16 @@ constexpr float REPLAN_MOVE = 2;
 constexpr float GOAL_REACH = 2;
 
 // Stuck: no progress for STUCK_SECONDS while wanting to move (a bounce off
-// something counts as no progress). Then it backs off; after BACK_OFF_TRIES
-// of those without getting on, it respawns.
+// something counts as no progress) backs the kart out; none for
+// RESPAWN_SECONDS respawns it.
 constexpr float PROGRESS = 1.5f;
-constexpr float STUCK_SECONDS = 2.5f;
-constexpr float BACK_OFF_SECONDS = 1.2f;
-constexpr int BACK_OFF_TRIES = 2;
+constexpr float BACK_OUT_SECONDS = 1.2f;
 constexpr float TRAIL_STEP = 0.5f;
 constexpr float GOT_AWAY = 6; // over the trail's length
 constexpr float MOVING = 1;
+// Farther than this in one step, the kart was put somewhere: a respawn, a
+// kick-off, a new match.
+constexpr float JUMP = 5;
 
 // The other kart: noticed this far ahead, passed this far to the side;
 // one moving on at more than FOLLOW_SHARE of this kart's speed is followed
@@ -80,6 +91,18 @@ constexpr float YIELD_GAP = 4.5f;
 constexpr float YIELD_BEHIND = 2;
 constexpr float YIELD_SLOWER = 3;
 constexpr float YIELD_TO = 3; // to a kart at least this fast: a parked one is passed
+// Only a kart further ahead than the yielding one drops back from is
+// followed: else the two would wait on each other.
+constexpr float FOLLOW_AHEAD = YIELD_BEHIND + 0.5f;
+// Closer than this side by side, a kart edges SIDE_STEP away.
+constexpr float SIDE_GAP = 2.8f;
+constexpr float SIDE_STEP = 2;
+
+// The slide's reach, as the kart's rules give it: it pushes sideways at
+// slide / SLIDE_FULL of the kart's speed while the turn is faster than
+// SLIDE_TURN its way.
+constexpr float SLIDE_FULL = 5;
+constexpr float SLIDE_TURN = 0.5f;
 
 bool flying(const Kart& kart) {
     for (bool w : kart.wheelAirborne)
@@ -107,53 +130,19 @@ float wantedTurnRate(float error, float speed) {
 
 } // namespace
 
-float turnRateAfter(float t, int direction, int ticks) {
-    for (int i = 0; i < ticks; ++i)
-        t = easedTurnRate(steeredTurnRate(t, direction), MAX_TURN_RATE, TICK_SECONDS);
-    return t;
-}
-
-int ticksIn(float dt) {
-    return std::max(1, static_cast<int>(std::lround(dt / TICK_SECONDS)));
+float turnRateAfter(float t, int direction, float dt) {
+    return easedTurnRate(steeredTurnRate(t, direction), MAX_TURN_RATE, dt);
 }
 
 float glideSpeed() {
     return std::cbrt(GLIDE / TICK_SECONDS);
 }
 
-float steadyTurnRate(float shortestFrame, float longestFrame) {
-    // Hard over, key by key, through frames spread evenly over the range
-    // (a fixed generator: the same answer everywhere), each frame's keys
-    // held for the ticks the game's loop gives it.
-    uint32_t state = 12345;
-    float t = 0, turned = 0, time = 0;
-    int backlog = 0;
-    for (int i = 0; i < ABILITY_FRAMES; ++i) {
-        state = state * 1664525u + 1013904223u;
-        const float share = static_cast<float>(state >> 8) / 16777216.0f;
-        const float dt = shortestFrame + (longestFrame - shortestFrame) * share;
-        backlog = std::min(backlog + static_cast<int>(std::lround(dt * 1000)), BACKLOG_LIMIT_MS);
-        const int ticks = backlog / TICK_MS;
-        backlog -= ticks * TICK_MS;
-        int key = 0;
-        for (int direction : {1, -1})
-            if (turnRateAfter(t, direction, ticks) < turnRateAfter(t, key, ticks))
-                key = direction;
-        for (int tick = 0; tick < ticks; ++tick) {
-            t = turnRateAfter(t, key, 1);
-            turned -= t * TICK_SECONDS;
-        }
-        time += static_cast<float>(ticks) * TICK_SECONDS;
-    }
-    return time > 0 ? turned / time : 0;
-}
-
 int steerToward(float turnRate, float wantedRate, float dt) {
-    const int ticks = ticksIn(dt);
     int best = 0;
-    float bestMiss = std::fabs(turnRateAfter(turnRate, 0, ticks) - wantedRate);
+    float bestMiss = std::fabs(turnRateAfter(turnRate, 0, dt) - wantedRate);
     for (int direction : {1, -1}) {
-        const float miss = std::fabs(turnRateAfter(turnRate, direction, ticks) - wantedRate);
+        const float miss = std::fabs(turnRateAfter(turnRate, direction, dt) - wantedRate);
         if (miss < bestMiss) {
             best = direction;
             bestMiss = miss;
@@ -162,11 +151,17 @@ int steerToward(float turnRate, float wantedRate, float dt) {
     return best;
 }
 
+float travelHeading(const Kart& kart) {
+    const bool pushing = (kart.turnRate > SLIDE_TURN && kart.slide > 0) ||
+                         (kart.turnRate < -SLIDE_TURN && kart.slide < 0);
+    return pushing ? kart.heading + std::atan(kart.slide / SLIDE_FULL) : kart.heading;
+}
+
 void Driver::restart(Vec3 at) {
     for (Vec3& t : trail)
         t = at;
+    lastSeen = at;
     trailClock = sinceProgress = reverseFor = 0;
-    tries = 0;
     watched = nullptr;
     bestCost = INFINITY;
     ownValid = false;
@@ -196,13 +191,8 @@ std::vector<NodeId> Driver::routeFor(const NavGrid& grid, const Aim& aim, NodeId
     return route;
 }
 
-void Driver::watchStuck(const Kart& kart, const Aim& aim, float wanted, float dt, Controls& c) {
-    if (reverseFor > 0) {
-        reverseFor -= dt;
-        c.throttle = c.brake = false;
-        c.reverse = true; // its steering, worked out for reversing, backs it round
-        return;
-    }
+void Driver::watchStuck(const Kart& kart, const Aim& aim, float wanted, float dt,
+                        PlayerControls& c) {
     trailClock += dt;
     if (trailClock >= TRAIL_STEP) {
         trailClock = 0;
@@ -220,23 +210,28 @@ void Driver::watchStuck(const Kart& kart, const Aim& aim, float wanted, float dt
     if (gotOn) {
         bestCost = std::min(bestCost, routeCost);
         sinceProgress = 0;
-        tries = 0;
         return;
     }
-    if (wanted > MOVING)
+    // A spin-out is sat through: the coconut's fault, not the road's.
+    if (wanted > MOVING && !kart.spinning)
         sinceProgress += dt;
-    if (sinceProgress < STUCK_SECONDS)
-        return;
-    sinceProgress = 0;
-    if (tries >= BACK_OFF_TRIES) {
-        c = Controls{};
-        c.respawn = true;
+    if (sinceProgress >= RESPAWN_SECONDS) {
+        c = PlayerControls{};
+        c.held[ACTION_RESPAWN] = true;
         ++respawns;
-        restart(kart.position);
+        restart(RESPAWN_POINT);
         return;
     }
-    ++tries;
-    reverseFor = BACK_OFF_SECONDS;
+    if (sinceProgress >= STUCK_SECONDS && sinceProgress - dt < STUCK_SECONDS) {
+        ++backOuts;
+        reverseFor = BACK_OUT_SECONDS;
+    }
+    if (reverseFor > 0) {
+        reverseFor -= dt;
+        c.held[ACTION_THROTTLE] = c.held[ACTION_BRAKE] = c.held[ACTION_BOOST] = false;
+        c.held[ACTION_SLIDE_LEFT] = c.held[ACTION_SLIDE_RIGHT] = false;
+        c.held[ACTION_REVERSE] = true; // its steering, worked out for reversing, backs it round
+    }
 }
 
 float Driver::giveWay(const Kart& kart, const NavGrid& grid, NodeId node, const Aim& aim,
@@ -252,10 +247,21 @@ float Driver::giveWay(const Kart& kart, const NavGrid& grid, NodeId node, const 
     const float dx = (steerAt.x - p.x) / way, dz = (steerAt.z - p.z) / way;
     const float ahead = (o.x - p.x) * dx + (o.z - p.z) * dz;
     const float aside = (o.x - p.x) * dz - (o.z - p.z) * dx; // along (dz, -dx)
-    if (aim.yields && gap < YIELD_GAP && ahead > -YIELD_BEHIND && other.speed > YIELD_TO)
+    // Alongside it waits however slow the other is: rubbing, both would bounce.
+    if (aim.yields && gap < YIELD_GAP && ahead > -YIELD_BEHIND &&
+        (other.speed > YIELD_TO || ahead < FOLLOW_AHEAD))
         return std::min(speed, std::max(0.0f, other.speed - YIELD_SLOWER));
+    if (std::fabs(ahead) < FOLLOW_AHEAD && std::fabs(aside) < SIDE_GAP) {
+        // Alongside: edge away rather than rub, where the road allows.
+        const float away = aside > 0 ? -SIDE_STEP : SIDE_STEP;
+        const Vec3 edged{steerAt.x + dz * away, steerAt.y, steerAt.z - dx * away};
+        if (grid.clearLine(p, node, edged, PASS_LINE_ROOM))
+            steerAt = edged;
+    }
     if (ahead <= 0 || std::fabs(aside) > PASS_ROOM)
         return speed;
+    if (ahead < FOLLOW_AHEAD && other.speed > YIELD_TO)
+        return speed; // alongside: the yielding one drops back
     const float theirs =
         other.speed * (std::sin(other.heading) * dx + std::cos(other.heading) * dz);
     if (theirs > FOLLOW_SHARE * std::max(kart.speed, MOVING))
@@ -277,7 +283,7 @@ float Driver::downhillFor(const NavGrid& grid, const std::vector<NodeId>& route)
     for (size_t i = 1; i < route.size() && along < DROP_LOOK; ++i) {
         along += flatDistance(grid.pointOf(route[i - 1]), grid.pointOf(route[i]));
         if (grid.height[route[i]] < grid.height[route[0]] - DROP)
-            return std::sqrt(downhillSpeed * downhillSpeed +
+            return std::sqrt(style.downhillSpeed * style.downhillSpeed +
                              2 * BRAKING * std::max(0.0f, along - DROP));
     }
     return INFINITY;
@@ -285,32 +291,35 @@ float Driver::downhillFor(const NavGrid& grid, const std::vector<NodeId>& route)
 
 float Driver::speedFor(const Kart& kart, Vec3 steerAt, Vec3 bendAt, const Aim& aim) const {
     const Vec3 p = kart.position;
-    const float slow = std::clamp(SLOW_TURN * turnRate / USUAL_TURN_RATE, CREEP, SLOW_TURN);
+    const float top = std::min(aim.topSpeed, style.topSpeed);
+    const float slow = std::clamp(SLOW_TURN * style.turnRate / USUAL_TURN_RATE, CREEP, SLOW_TURN);
     const float off = std::fabs(wrapAngle(headingTo(p, steerAt) - kart.heading));
     const float distance = flatDistance(p, steerAt);
-    float speed = aim.topSpeed;
+    float speed = top;
     // An arc onto the line to the steering point.
     if (off > PI_F / 2)
         speed = slow;
     else if (off > ON_LINE)
-        speed = std::min(speed, std::max(slow, turnRate * distance / (2 * std::sin(off))));
-    // The bend there, turned within BEND_ROOM, braked for from here.
+        speed = std::min(speed, std::max(slow, style.turnRate * distance / (2 * std::sin(off))));
+    // The bend there, turned within the style's room, braked for from here.
     if (flatDistance(steerAt, bendAt) > BEND_MIN) {
         const float bend = std::fabs(wrapAngle(headingTo(p, steerAt) - headingTo(steerAt, bendAt)));
-        const float bendSpeed = bend > ON_LINE
-                                    ? std::clamp(turnRate * BEND_ROOM / bend, slow, aim.topSpeed)
-                                    : aim.topSpeed;
+        const float bendSpeed =
+            bend > ON_LINE ? std::clamp(style.turnRate * style.bendRoom / bend, slow, top) : top;
         speed = std::min(speed, std::sqrt(bendSpeed * bendSpeed + 2 * BRAKING * distance));
     }
-    if (aim.arriveSpeed < aim.topSpeed) {
+    if (aim.arriveSpeed < top) {
         const float left = std::isfinite(routeCost) ? routeCost : flatDistance(p, aim.point);
         speed = std::min(speed, std::sqrt(aim.arriveSpeed * aim.arriveSpeed + 2 * BRAKING * left));
     }
     return speed;
 }
 
-Controls Driver::drive(const Kart& kart, const NavGrid& grid, const Aim& aim, float dt) {
-    Controls c;
+PlayerControls Driver::drive(const Kart& kart, const NavGrid& grid, const Aim& aim, float dt) {
+    PlayerControls c;
+    if (flatDistance(kart.position, lastSeen) > JUMP)
+        restart(kart.position);
+    lastSeen = kart.position;
     if (flying(kart))
         return c; // nothing steers in the air
     const Vec3 p = kart.position;
@@ -359,14 +368,27 @@ Controls Driver::drive(const Kart& kart, const NavGrid& grid, const Aim& aim, fl
     if (aim.other != nullptr && node != NO_NODE)
         speed = giveWay(kart, grid, node, aim, steerAt, speed);
 
-    const float error = wrapAngle(headingTo(p, steerAt) - kart.heading);
-    c.steer = steerToward(kart.turnRate, wantedTurnRate(error, kart.speed), dt);
+    const float error = wrapAngle(headingTo(p, steerAt) - travelHeading(kart));
+    const float turnWanted = wantedTurnRate(error, kart.speed);
+    c.steer = static_cast<float>(steerToward(kart.turnRate, turnWanted, dt));
+    // The arc from here onto the line to the steering point.
+    const float arc = flatDistance(p, steerAt) / (2 * std::max(std::sin(std::fabs(error)), 1e-3f));
+    if (style.slides && node != NO_NODE && grid.roomAt(node) >= SLIDE_ROOM &&
+        kart.speed > SLIDE_SPEED && speed > SLIDE_SPEED && arc > SLIDE_ARC_MIN &&
+        arc < SLIDE_ARC_MAX && std::fabs(kart.turnRate) > SLIDE_TURN &&
+        (turnWanted > 0) == (kart.turnRate > 0))
+        c.held[turnWanted > 0 ? ACTION_SLIDE_LEFT : ACTION_SLIDE_RIGHT] = true;
+    bool& throttle = c.held[ACTION_THROTTLE];
     if (kart.speed < speed - THROTTLE_SLACK)
-        c.throttle = true;
+        throttle = true;
     else if (kart.speed > speed + SPEED_SLACK)
-        c.brake = true;
+        c.held[ACTION_BRAKE] = true;
     else
-        c.throttle = kart.speed < speed;
+        throttle = kart.speed < speed;
+    if (style.liftsInTurns && std::fabs(kart.turnRate) > LIFT_TURN && kart.speed > LIFT_SPEED)
+        throttle = false;
+    if (style.boosts && kart.speed > BOOST_FROM && kart.speed < speed - BOOST_MARGIN)
+        c.held[ACTION_BOOST] = true;
 
     watchStuck(kart, aim, wanted, dt, c); // waiting on the other kart for long is stuck too
     return c;

@@ -1,8 +1,9 @@
-// The autopilot's picture of the game, checked against the game itself: its
-// model of the steering against a kart's, and its grid against the arena.
+// The CPU driver's picture of the game, checked against the game itself:
+// its model of the steering and the slide against a kart's, and its grid
+// against the arena.
 
-#include "Driver.h"
-#include "NavGrid.h"
+#include "app/cpu/Driver.h"
+#include "app/cpu/NavGrid.h"
 
 #include "app/FrameLoop.h"
 #include "app/World.h"
@@ -25,31 +26,49 @@ Kart rollingKart(float turnRate) {
     return kart;
 }
 
-// The keys are picked by what they do over a frame's ticks: when the kart's
-// rules change, this picture of them must change too.
-TEST(AutopilotSteering, PredictsTheKartsOwnTurnRate) {
-    for (int ticks : {1, 2, 3, 7, 25})
+// The steering is picked by what it does over the next step: when the
+// kart's rules change, this picture of them must change too.
+TEST(CpuSteering, PredictsTheKartsOwnTurnRate) {
+    for (float dt : {TICK_SECONDS, 0.02f, 0.033f, 0.1f})
         for (float t : {-1.5f, -0.6f, -0.1f, 0.0f, 0.1f, 0.6f, 1.5f})
             for (int direction : {-1, 0, 1}) {
                 Kart kart = rollingKart(t);
-                for (int i = 0; i < ticks; ++i) {
-                    kart.setThrottle(true);
-                    kart.steer(direction);
-                    kart.update(TICK_SECONDS);
-                }
-                EXPECT_FLOAT_EQ(kart.turnRate, turnRateAfter(t, direction, ticks))
-                    << ticks << " ticks from " << t << " key " << direction;
+                kart.setThrottle(true);
+                kart.steer(direction);
+                kart.update(dt);
+                EXPECT_FLOAT_EQ(kart.turnRate, turnRateAfter(t, direction, dt))
+                    << "a step of " << dt << " s from " << t << " steering " << direction;
             }
+    // To raise the heading (a negative turn rate), steer its own way.
+    EXPECT_EQ(steerToward(0, -1, TICK_SECONDS), 1);
+    EXPECT_EQ(steerToward(0, 1, TICK_SECONDS), -1);
 }
 
-TEST(AutopilotSteering, HardSteeringIsTheSameAtEveryFrameTime) {
-    for (float dt : {0.007f, 0.02f, 0.033f, 0.045f, 0.1f})
-        EXPECT_NEAR(steadyTurnRate(dt, dt), 1.5f, 0.05f) << "frames of " << dt << " s";
-    EXPECT_NEAR(steadyTurnRate(0.001f, 0.1f), 1.5f, 0.05f);
-    // To raise the heading (a negative turn rate) its own key, however long
-    // the frame.
-    for (float dt : {0.02f, 0.04f, 0.1f})
-        EXPECT_EQ(steerToward(0, -1, dt), 1) << "frames of " << dt << " s";
+// A slide into a turn pushes the kart off its heading: the driver steers by
+// the way it actually goes. Turning, the kart pivots on a rear wheel, so the
+// slide's share is what one sliding kart does beyond its twin that is not.
+TEST(CpuSteering, KnowsWhichWayASlidingKartGoes) {
+    const auto step = [](float turn, float slide, float* predicted) {
+        Kart kart = rollingKart(turn);
+        kart.heading = 0.3f;
+        kart.forward = {std::sin(kart.heading), 0, std::cos(kart.heading)};
+        kart.slide = slide;
+        kart.slideRate = slide > 0 ? 20 : slide < 0 ? -20 : 0;
+        *predicted = travelHeading(kart) - kart.heading;
+        const Vec3 from = kart.position;
+        kart.update(TICK_SECONDS);
+        return std::atan2(kart.position.x - from.x, kart.position.z - from.z);
+    };
+    for (float turn : {-1.2f, -0.3f, 0.3f, 1.2f}) {
+        float none = 0;
+        const float straight = step(turn, 0, &none);
+        EXPECT_EQ(none, 0);
+        for (float slide : {-5.0f, -2.5f, 2.5f, 5.0f}) {
+            float predicted = 0;
+            const float went = step(turn, slide, &predicted) - straight;
+            EXPECT_NEAR(went, predicted, 0.035f) << "slide " << slide << ", turning " << turn;
+        }
+    }
 }
 
 struct ArenaGrid : ::testing::Test {

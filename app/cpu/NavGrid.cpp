@@ -1,8 +1,8 @@
-#include "NavGrid.h"
+#include "app/cpu/NavGrid.h"
 
-#include "sim/Arena.h"
 #include "app/World.h"
 #include "assets/TextureSlots.h"
+#include "sim/Arena.h"
 #include "sim/Kart.h"
 
 #include <algorithm>

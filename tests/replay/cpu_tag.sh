@@ -1,0 +1,22 @@
+# The CPU plays tag against itself: the mode choice ('0', '6') and empty
+# frames through vorlane-replay --cpu both, at 7, 17 and 33 ms frames, until
+# one kart's clock runs out and the other player wins; the same game at
+# every frame time.
+source "$(dirname "$0")/lib.sh"
+
+tag_end=""
+for dt in 0.007 0.017 0.033; do
+  script "cpu_tag_$dt"
+  chosen 6 "$dt"
+  empty_frames 260 "$dt"
+  play --cpu both --level hard
+  p1=$(last 1 showP1Wins) p2=$(last 1 showP2Wins)
+  expect "$((p1 + p2))" == 1 "tag at $dt s frames: one player wins"
+  loser=$([ "$p1" = 1 ] && echo 2 || echo 1)
+  expect "$(last $loser tagClock)" '<=' 0 "tag at $dt s frames: the loser's clock ran out"
+  # The same game, whatever the frames: the winner's clock stopped at the same time.
+  left=$(last $((3 - loser)) tagClock)
+  [ -z "$tag_end" ] || [ "$left" = "$tag_end" ] ||
+    fail "tag won with $left s on the winner's clock at $dt s frames, $tag_end s at 7 ms frames"
+  tag_end=$left
+done
