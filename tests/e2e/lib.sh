@@ -5,6 +5,8 @@ set -euo pipefail
 : "${VK_BUILD:?}"
 export LIBGL_ALWAYS_SOFTWARE=1
 TITLE="Vorlane Kart"
+# The program start_game runs: the build's, unless a test installed one.
+GAME="$VK_BUILD/vorlane-kart"
 SHOT="$VK_BUILD/tools/vk-shot"
 OUT="$VK_BUILD/e2e"
 mkdir -p "$OUT"
@@ -92,7 +94,7 @@ start_game() {
   local name=$1 data=${2:-$(default_data)}
   GAME_ERR="$OUT/$name.stderr"
   (cd "$data" && exec env VORLANE_KART_SEED="${VORLANE_KART_SEED-$TEST_SEED}" \
-    ${VK_GAME_PRELOAD:+LD_PRELOAD="$VK_GAME_PRELOAD"} "$VK_BUILD/vorlane-kart") 2>"$GAME_ERR" &
+    ${VK_GAME_PRELOAD:+LD_PRELOAD="$VK_GAME_PRELOAD"} "$GAME") 2>"$GAME_ERR" &
   GAME_PID=$!
   for _ in $(seq 300); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then fail "the game exited before showing its window"; fi
