@@ -30,7 +30,7 @@ CARD="440 430 400 100"
 SIDES="--mean 0 200 200 560 --mean 1080 200 200 560"
 brightness() { mean_of "$1" $2 $3 $4 $5 | awk '{ print $1 + $2 + $3 }'; }
 playing=$(peek --mean $CARD $SIDES)
-press 0
+hold 0 0.5 # the keys are read at the ticks: a tap between two would be missed
 # chooser: the sides dimmed to under 80 % of the playing picture's, and the
 # card's middle changed.
 chooser() {
@@ -45,7 +45,7 @@ wait_for 10 "'0' dimming the picture under the match-choice card" chooser
 shot installed_choice >/dev/null
 echo "ok: '0' shows the match-choice card ($SAW)"
 
-press 6
+hold 6 0.5
 # tag_clocks: both views show a tag clock.
 tag_clocks() {
   local report
