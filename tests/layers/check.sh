@@ -5,7 +5,8 @@
 # beside them. Only the renderer, the upload and the shell reach GL; only the
 # sound playback and the shell reach the audio library; only the shell reaches
 # SDL (the pads). Fails naming every file that includes a layer above its own,
-# or a GL, audio or SDL header from a layer that may not see it.
+# or a GL, audio or SDL header from a layer that may not see it, and any GL
+# type or texture slot named under sim/ or app/.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root"
@@ -78,8 +79,14 @@ while IFS= read -r file; do
   done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file")
 done < <(find support assets sim app render shell -name '*.h' -o -name '*.cpp' | sort)
 
+# The simulation and the World know kinds of things, never how they are drawn.
+while IFS= read -r hit; do
+  echo "$hit: a GL type or texture slot in the simulation or the World"
+  faults=$((faults + 1))
+done < <(grep -rnE '\bTextureSlot\b|\bTEX_[A-Z]|\bGL(uint|int|enum|float|double|boolean)\b' sim app)
+
 if [ "$faults" -gt 0 ]; then
-  echo "layers: $faults upward includes"
+  echo "layers: $faults faults"
   exit 1
 fi
 echo "layers: every include points down"
