@@ -38,6 +38,7 @@ void World::setUp() {
     }
     placeSceneSprites();
     matchStatus.init(WINDOW_WIDTH, WINDOW_HEIGHT);
+    matchStatus.tagClockShown1 = matchStatus.tagClockShown2 = tagClockSeconds;
     for (int i = 0; i < STEAM_VENTS; ++i) {
         ParticleSystem& vent = particleSystems[i];
         vent = ParticleSystem(WORLD_PARTICLES);
@@ -61,7 +62,7 @@ void World::startMatch() {
     karts[1].position = DROP_START[1];
 
     for (Kart& kart : karts) {
-        kart.tagClock = TAG_CLOCK_SECONDS;
+        kart.tagClock = tagClockSeconds;
         kart.score = 0;
         kart.goals = 0;
     }

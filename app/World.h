@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/Input.h"
 #include "app/MatchStatus.h"
+#include "app/TagRules.h"
 #include "app/cpu/CpuPlayers.h"
 #include "sim/Arena.h"
 #include "sim/Ball.h"
@@ -53,6 +54,9 @@ struct World {
     GameMode gameMode = GAME_RACE;
     CheckpointList goalList; // the collect-the-point course, shared by both karts
     float tagCooldown = 0;   // seconds until "it" can change hands again
+    // Each kart's clock as a tag match starts: the rule's, unless a test that
+    // plays a whole match in real time asks for less.
+    float tagClockSeconds = TAG_CLOCK_SECONDS;
     Ball ball;
     bool awaitingModeSelection = false;
     int32_t playerCount = 0;

@@ -11,6 +11,7 @@
 #include "shell/FrameView.h"
 #include "shell/Gamepads.h"
 #include "shell/RandomSeed.h"
+#include "shell/TagClockVariable.h"
 #include "shell/StartUp.h"
 #include "support/Sound.h"
 #include "support/audio/EngineSound.h"
@@ -82,6 +83,7 @@ static void initGame() {
     // The palm scatter and the particle puffs differ from run to run, unless
     // a test pins the seed.
     seedRandom();
+    world.tagClockSeconds = tagClockFromEnvironment(TAG_CLOCK_SECONDS);
     loadControls(world);
     const DataFolder data = findGameData();
     startUpWorld(world, renderAssets, nullptr, data.folder);
