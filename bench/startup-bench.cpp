@@ -15,14 +15,12 @@
 #include "shell/StartUp.h"
 #include "render/RenderAssets.h"
 
+#include "ProcessClock.h"
+
 #include <GL/freeglut.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <fstream>
-#include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -31,27 +29,6 @@ RenderAssets assets;
 StartUpTimes steps;
 double windowSeconds = 0;
 double processStartSeconds = 0; // on CLOCK_BOOTTIME's scale
-
-double boottimeNow() {
-    timespec t{};
-    clock_gettime(CLOCK_BOOTTIME, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-// When the kernel started this process, to the clock tick.
-double processStart() {
-    std::ifstream stat("/proc/self/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), {});
-    const auto afterName = text.rfind(')');
-    if (afterName == std::string::npos)
-        return boottimeNow();
-    // Field 22, counting the name as field 2, is the start time in ticks.
-    size_t at = afterName + 2;
-    for (int field = 3; field < 22 && at != std::string::npos; ++field)
-        at = text.find(' ', at) + 1;
-    const double ticks = std::atof(text.c_str() + at);
-    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
 
 void firstFrame() {
     const auto start = std::chrono::steady_clock::now();

@@ -2,6 +2,7 @@
 # replay tool, and read the trace. Needs VK_BUILD (the build folder).
 #
 #   script NAME         starts build/replay/NAME.replay (seed 1)
+#   use NAME            goes back to a script written before
 #   frames N KEYS [DT]  appends N frames holding KEYS ("-" for none), DT 0.02
 #   countdown           the five seconds before GO, no keys
 #   empty_frames S DT, chosen KEY DT: S seconds of DT frames with no key; the
@@ -24,6 +25,13 @@ fail() {
   echo "FAIL: $*" >&2
   [ -n "$SCRIPT" ] && echo "script: $SCRIPT, trace: $TRACE" >&2
   exit 1
+}
+
+# use NAME: goes back to a script written before, to play or read it.
+use() {
+  NAME=$1
+  SCRIPT="$OUT/$NAME.replay"
+  TRACE="$OUT/$NAME.csv"
 }
 
 script() {
