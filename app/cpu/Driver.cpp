@@ -37,6 +37,7 @@ constexpr float BRAKING = 12;  // planned deceleration, well inside the brake's 
 constexpr float SLOW_TURN = 5; // round a hairpin
 constexpr float USUAL_TURN_RATE = 1.2f;
 constexpr float CREEP = 0.8f;
+constexpr float SAME_POINT = 0.01f; // apart by less, two points are one
 // A fall of DROP within DROP_LOOK along the route is a ramp going down.
 constexpr float DROP = 1.5f;
 constexpr float DROP_LOOK = 30;
@@ -292,9 +293,12 @@ float Driver::downhillFor(const NavGrid& grid, const std::vector<NodeId>& route)
 float Driver::speedFor(const Kart& kart, Vec3 steerAt, Vec3 bendAt, const Aim& aim) const {
     const Vec3 p = kart.position;
     const float top = std::min(aim.topSpeed, style.topSpeed);
-    const float slow = std::clamp(SLOW_TURN * style.turnRate / USUAL_TURN_RATE, CREEP, SLOW_TURN);
     const float off = std::fabs(wrapAngle(headingTo(p, steerAt) - kart.heading));
     const float distance = flatDistance(p, steerAt);
+    float slow = std::clamp(SLOW_TURN * style.turnRate / USUAL_TURN_RATE, CREEP, SLOW_TURN);
+    // Behind or beside, a point is reached on a circle as wide as it is far.
+    if (aim.tight && flatDistance(steerAt, aim.point) < SAME_POINT)
+        slow = std::clamp(style.turnRate * distance / 2, CREEP, slow);
     float speed = top;
     // An arc onto the line to the steering point.
     if (off > PI_F / 2)

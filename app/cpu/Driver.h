@@ -25,6 +25,10 @@ struct Aim {
     const Kart* other = nullptr;
     // Side by side with the other kart, this one drops back.
     bool yields = false;
+    // The point is to be touched, however tight the turn onto it: no floor
+    // under the speed the arc allows (a chaser kept at hairpin speed would
+    // circle a kart standing beside it).
+    bool tight = false;
 };
 
 // How a driver takes the road: what sets the levels apart.

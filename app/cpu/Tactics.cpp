@@ -196,6 +196,7 @@ Aim Tactics::tagAim(const World& world, int k, float dt) {
         aim.point = {other.position.x + std::sin(other.heading) * other.speed * lead,
                      other.position.y,
                      other.position.z + std::cos(other.heading) * other.speed * lead};
+        aim.tight = true;
         return aim;
     }
     KartPlan& plan = plans[k];

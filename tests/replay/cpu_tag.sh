@@ -28,3 +28,15 @@ for dt in 0.007 0.017 0.033; do
     fail "tag won with $left s on the winner's clock at $dt s frames, $tag_end s at 7 ms frames"
   tag_end=$left
 done
+
+# "It" beside a kart that stands still, at the start of the match: at every
+# level the CPU turns onto it and tags it within seconds, rather than
+# circling it at hairpin speed until its own clock runs out.
+script cpu_tag_parked
+chosen 6 0.01
+empty_frames 10 0.01
+for level in easy normal hard; do
+  play --cpu 1 --level "$level"
+  expect "$(last 2 isIt)" == 1 "tag, $level: the CPU has tagged the parked kart within 5 s of GO"
+  expect "$(last 1 tagClock)" '>' 114 "tag, $level: it took the CPU less than 6 s of its clock"
+done
