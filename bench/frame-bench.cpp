@@ -17,12 +17,12 @@
 
 #include "app/Hud.h"
 #include "app/World.h"
-#include "shell/FrameView.h"
-#include "shell/StartUp.h"
 #include "render/CameraView.h"
 #include "render/RenderAssets.h"
 #include "render/SkyBox.h"
 #include "render/Viewport.h"
+#include "shell/FrameView.h"
+#include "shell/StartUp.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>

@@ -11,9 +11,9 @@
 
 #include "app/FrameLoop.h"
 #include "app/World.h"
+#include "render/RenderAssets.h"
 #include "shell/FrameView.h"
 #include "shell/StartUp.h"
-#include "render/RenderAssets.h"
 
 #include "ProcessClock.h"
 

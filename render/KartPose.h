@@ -8,7 +8,6 @@
 // The numbers the kart drawing turns its simulated state into, kept apart from
 // the GL calls so they can be checked without a window.
 
-
 // Length factor of the body while it bounces back: 80 % as the bounce starts,
 // whole again after a second. No bounce, no squash.
 inline float bodySquash(float bumpTime) {

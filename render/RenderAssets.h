@@ -25,7 +25,7 @@ struct Billboard {
 struct RenderAssets {
     uint32_t textureIds[TEXTURE_SLOTS] = {};
     uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
-    uint32_t wheelList = 0; // every kart of every match rolls on this one wheel
+    uint32_t wheelList = 0;           // every kart of every match rolls on this one wheel
     GLUquadric* ballSphere = nullptr; // one shape for every ball of the run
     Model models[MODEL_SLOTS];
     std::vector<Billboard> billboards;

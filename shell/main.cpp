@@ -11,8 +11,8 @@
 #include "shell/FrameView.h"
 #include "shell/Gamepads.h"
 #include "shell/RandomSeed.h"
-#include "shell/TagClockVariable.h"
 #include "shell/StartUp.h"
+#include "shell/TagClockVariable.h"
 #include "support/Sound.h"
 #include "support/audio/EngineSound.h"
 

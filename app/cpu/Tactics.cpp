@@ -18,7 +18,7 @@ constexpr float CHECKPOINT_MARGIN = SHARE + 0.5f;
 // Coconuts: thrown at most this far, and a kart is hit within HIT_REACH of
 // one's path (its half diagonal and the coconut's radius, less a margin).
 constexpr float THROW_RANGE = 50;
-constexpr float THROW_NEAREST = 8; // nearer, it would only drive into the spinning kart
+constexpr float THROW_NEAREST = 8;  // nearer, it would only drive into the spinning kart
 constexpr float COCONUT_SPEED = 50; // units a second, along the thrower's heading
 constexpr float HIT_REACH = 1.8f;
 

@@ -13,9 +13,9 @@
 
 #include "app/TickBlend.h"
 #include "app/World.h"
-#include "shell/StartUp.h"
 #include "render/RenderAssets.h"
 #include "render/ScenePass.h"
+#include "shell/StartUp.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>

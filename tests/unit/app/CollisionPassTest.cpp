@@ -1,6 +1,6 @@
 #include "../sim/KartOnTheField.h"
-#include "sim/Arena.h"
 #include "app/World.h"
+#include "sim/Arena.h"
 
 #include <gtest/gtest.h>
 

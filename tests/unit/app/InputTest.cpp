@@ -33,7 +33,8 @@ struct InputTest : ::testing::Test {
 TEST_F(InputTest, EveryKartKeyHasItsSlotInLowerCaseOnly) {
     const char* keys = "qwevasdfxruiobjklhmy";
     for (int slot = 0; slot < 20; ++slot) {
-        EXPECT_EQ(world.bindings.slotOf(static_cast<unsigned char>(keys[slot])), slot) << keys[slot];
+        EXPECT_EQ(world.bindings.slotOf(static_cast<unsigned char>(keys[slot])), slot)
+            << keys[slot];
         EXPECT_EQ(world.bindings.slotOf(static_cast<unsigned char>(keys[slot] - 'a' + 'A')), -1);
     }
     hold("WAF");
