@@ -32,4 +32,4 @@ foreach(size 16 22 24 32 48 64 128 256 512)
   install(FILES ${CMAKE_BINARY_DIR}/icons/vorlane-kart-${size}.png
           DESTINATION ${VK_INSTALL_ICONDIR}/${size}x${size}/apps RENAME vorlane-kart.png)
 endforeach()
-install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorlane-kart)
