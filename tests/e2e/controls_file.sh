@@ -14,23 +14,36 @@ player1.jump = j
 player2.brake = t
 CONF
 
-VIEW1="--mean 0 0 1280 480"
-look() { peek $VIEW1 2>&1; }
+# View 1 below its sky (drifting clouds would pass for motion), in four tiles.
+TILES=("0 300 320 150" "320 300 320 150" "640 300 320 150" "960 300 320 150")
+REGIONS=""
+for t in "${TILES[@]}"; do REGIONS="$REGIONS --mean $t"; done
+look() { peek $REGIONS 2>&1; }
+motion() { changes "$1" "$2" "${TILES[@]}" | awk '{ s = 0; for (i = 1; i <= NF; i++) s += $i; print s }'; }
 
 start_game controls_file
 watch_countdown controls_file 40
-resting=$(look)
+# still: view 1 holds for half a second (the camera has settled after GO).
+still() {
+  local a
+  a=$(look) || { SAW="no look: $a"; return 1; }
+  sleep 0.5
+  resting=$(look) || { SAW="no look: $resting"; return 1; }
+  SAW="view 1 changed by $(changes "$a" "$resting" "${TILES[@]}")"
+  unchanged "$a" "$resting" "${TILES[@]}"
+}
+wait_for 15 "kart 1's view holding still before any key" still
 hold w 1.5
 after_w=$(look)
-unchanged "$resting" "$after_w" "0 0 1280 480" ||
-  fail "'w', no longer the throttle, still moved kart 1: $(changes "$resting" "$after_w" "0 0 1280 480")"
+unchanged "$resting" "$after_w" "${TILES[@]}" ||
+  fail "'w', no longer the throttle, still moved kart 1: $(changes "$resting" "$after_w" "${TILES[@]}")"
 echo "ok: 'w' drives nothing"
 key_down t
 moved() {
   local report
   report=$(look) || { SAW="no look"; return 1; }
-  SAW="view 1 changed by $(changes "$resting" "$report" "0 0 1280 480")"
-  [ "$(changes "$resting" "$report" "0 0 1280 480")" -gt 15 ]
+  SAW="view 1 changed by $(motion "$resting" "$report")"
+  [ "$(motion "$resting" "$report")" -gt 15 ]
 }
 wait_for 10 "'t' driving kart 1 away" moved
 key_up t
