@@ -304,6 +304,8 @@ watch_countdown() {
     fi
     if [ "$state" = other ]; then
       echo "$name: neither a countdown image nor the plain picture:" $(mean_of "$report" $MSG_LEFT) "/" $(mean_of "$report" $MSG_MIDDLE)
+    elif [ "$state" = none ] && [ -z "${SEEN[ready]:-}${SEEN[set]:-}${SEEN[go]:-}" ]; then
+      : # a frame drawn before READY's first: the countdown has not begun
     elif [ "$state" != "$last" ] && [ "$state" != blank ]; then
       STATES="$STATES $state"
       [ -n "${SEEN[$state]:-}" ] || SEEN[$state]=$t
