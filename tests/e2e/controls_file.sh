@@ -19,20 +19,12 @@ TILES=("0 300 320 150" "320 300 320 150" "640 300 320 150" "960 300 320 150")
 REGIONS=""
 for t in "${TILES[@]}"; do REGIONS="$REGIONS --mean $t"; done
 look() { peek $REGIONS 2>&1; }
-motion() { changes "$1" "$2" "${TILES[@]}" | awk '{ s = 0; for (i = 1; i <= NF; i++) s += $i; print s }'; }
 
 start_game controls_file
 watch_countdown controls_file 40
-# still: view 1 holds for half a second (the camera has settled after GO).
-still() {
-  local a
-  a=$(look) || { SAW="no look: $a"; return 1; }
-  sleep 0.5
-  resting=$(look) || { SAW="no look: $resting"; return 1; }
-  SAW="view 1 changed by $(changes "$a" "$resting" "${TILES[@]}")"
-  unchanged "$a" "$resting" "${TILES[@]}"
-}
-wait_for 15 "kart 1's view holding still before any key" still
+# The camera has settled after GO: view 1 holds still before any key.
+wait_for 15 "kart 1's view holding still before any key" holds_still 0.5 "${TILES[@]}"
+resting=$STILL
 hold w 1.5
 after_w=$(look)
 unchanged "$resting" "$after_w" "${TILES[@]}" ||
@@ -42,8 +34,8 @@ key_down t
 moved() {
   local report
   report=$(look) || { SAW="no look"; return 1; }
-  SAW="view 1 changed by $(motion "$resting" "$report")"
-  [ "$(motion "$resting" "$report")" -gt 15 ]
+  SAW="view 1 changed by $(motion "$resting" "$report" "${TILES[@]}")"
+  [ "$(motion "$resting" "$report" "${TILES[@]}")" -gt 15 ]
 }
 wait_for 10 "'t' driving kart 1 away" moved
 key_up t

@@ -20,23 +20,12 @@ labelled() {
   awk -v w="$(brightness_of "$1" $WORD)" -v b="$(brightness_of "$1" $BESIDE)" 'BEGIN { exit !(w > b + 60) }'
 }
 label_seen() { echo "word $(brightness_of "$1" $WORD), beside it $(brightness_of "$1" $BESIDE)"; }
-# motion A B: the tiles' summed change from look A to look B.
-motion() { changes "$1" "$2" "${TILES[@]}" | awk '{ s = 0; for (i = 1; i <= NF; i++) s += $i; print s }'; }
 
 start_game cpu_driver
 watch_countdown cpu_driver 40
 
-# holds_still: kart 2's view holds still for a second; STILL is the last look.
-holds_still() {
-  local a
-  a=$(look) || { SAW="no look: $a"; return 1; }
-  sleep 1
-  STILL=$(look) || { SAW="no look: $STILL"; return 1; }
-  SAW="view changed by $(changes "$a" "$STILL" "${TILES[@]}") in a second"
-  unchanged "$a" "$STILL" "${TILES[@]}"
-}
 # Nobody drives: once the cameras have settled after GO, kart 2 stands still.
-wait_for 15 "kart 2 standing still with nobody at the keys" holds_still
+wait_for 15 "kart 2 standing still with nobody at the keys" holds_still 1 "${TILES[@]}"
 labelled "$STILL" && fail "CPU shown before 'F2': $(label_seen "$STILL")"
 
 # label_shown: "CPU" shows beside kart 2's dial.
@@ -52,12 +41,12 @@ driving() {
   a=$(look) || { SAW="no look: $a"; return 1; }
   sleep 0.5
   b=$(look) || { SAW="no look: $b"; return 1; }
-  SAW="kart 2's view changed by $(motion "$a" "$b") in half a second"
-  [ "$(motion "$a" "$b")" -gt 40 ]
+  SAW="kart 2's view changed by $(motion "$a" "$b" "${TILES[@]}") in half a second"
+  [ "$(motion "$a" "$b" "${TILES[@]}")" -gt 40 ]
 }
 # at_rest: the label is gone and kart 2's view holds still.
 at_rest() {
-  holds_still || return 1
+  holds_still 1 "${TILES[@]}" || return 1
   SAW="$SAW, $(label_seen "$STILL")"
   ! labelled "$STILL"
 }

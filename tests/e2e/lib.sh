@@ -277,6 +277,25 @@ unchanged() {
   changes "$@" | awk '{ for (i = 1; i <= NF; i++) if ($i < 0 || $i > 3) exit 1 }'
 }
 
+# motion A B "X Y W H"...: the regions' summed change from report A to B.
+motion() {
+  local a=$1 b=$2
+  shift 2
+  changes "$a" "$b" "$@" | awk '{ s = 0; for (i = 1; i <= NF; i++) s += $i; print s }'
+}
+
+# holds_still SECONDS "X Y W H"...: two of the test's own looks (its look
+# function) SECONDS apart show the regions unchanged; STILL is the second.
+holds_still() {
+  local pause=$1 a
+  shift
+  a=$(look) || { SAW="no look: $a"; return 1; }
+  sleep "$pause"
+  STILL=$(look) || { SAW="no look: $STILL"; return 1; }
+  SAW="changed by $(changes "$a" "$STILL" "$@") in $pause s"
+  unchanged "$a" "$STILL" "$@"
+}
+
 # watch_countdown NAME SECONDS [--mean X Y W H]...: polls the start line until
 # the plain picture has followed a countdown image in two shots in a row, for
 # at most SECONDS. Sets STATES (the states in the order first seen), SEEN[state]
