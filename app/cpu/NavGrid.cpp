@@ -181,38 +181,46 @@ bool NavGrid::clearLine(Vec3 a, NodeId fromNode, Vec3 b, float minRoom) const {
     return true;
 }
 
-int NavGrid::neighbours(NodeId n, NodeId* out, float* cost) const {
-    static constexpr int DI[8] = {1, -1, 0, 0, 1, 1, -1, -1};
-    static constexpr int DJ[8] = {0, 0, 1, -1, 1, -1, 1, -1};
+// The ways out of n a kart can take: a step up or down no steeper than a
+// ramp, never cutting a corner past a blocked cell; where both layers would
+// do, the lower one.
+static uint16_t waysOutOf(const NavGrid& grid, NodeId n) {
+    using NG = NavGrid;
     const int cell = n % CELLS;
-    const int i = cell % COLUMNS, j = cell / COLUMNS;
-    const float h = height[n];
-    NodeId straight[4] = {NO_NODE, NO_NODE, NO_NODE, NO_NODE};
-    int count = 0;
+    const int i = cell % NG::COLUMNS, j = cell / NG::COLUMNS;
+    const float h = grid.height[n];
+    bool straight[4] = {};
+    uint16_t ways = 0;
     for (int d = 0; d < 8; ++d) {
-        const int ni = i + DI[d], nj = j + DJ[d];
+        const int ni = i + NG::WAY_DI[d], nj = j + NG::WAY_DJ[d];
         if (!inGrid(ni, nj))
             continue;
         const bool diagonal = d >= 4;
-        const float step = diagonal ? 1.41421356f : 1.0f;
-        // No cutting a corner past a blocked cell.
         if (diagonal &&
-            (straight[DI[d] > 0 ? 0 : 1] == NO_NODE || straight[DJ[d] > 0 ? 2 : 3] == NO_NODE))
+            (!straight[NG::WAY_DI[d] > 0 ? 0 : 1] || !straight[NG::WAY_DJ[d] > 0 ? 2 : 3]))
             continue;
-        NodeId found = NO_NODE;
-        for (int layer = 0; layer < LAYERS; ++layer) {
+        int found = -1;
+        for (int layer = 0; layer < NG::LAYERS; ++layer) {
             const NodeId m = nodeOf(layer, ni, nj);
-            if (isFree(m) && std::fabs(height[m] - h) <= MAX_RISE * step)
-                found = m;
+            if (grid.isFree(m) && std::fabs(grid.height[m] - h) <= MAX_RISE * NG::WAY_LENGTH[d])
+                found = layer;
         }
         if (!diagonal)
-            straight[d] = found;
-        if (found == NO_NODE)
-            continue;
-        out[count] = found;
-        cost[count] = step * (crowding(room[n]) + crowding(room[found])) / 2;
-        ++count;
+            straight[d] = found >= 0;
+        if (found >= 0)
+            ways |= static_cast<uint16_t>(1 << d | found << (8 + d));
     }
+    return ways;
+}
+
+int NavGrid::neighbours(NodeId n, NodeId* out, float* cost) const {
+    int count = 0;
+    for (int d = 0; d < 8; ++d)
+        if (ways[n] >> d & 1) {
+            out[count] = wayOut(n, d);
+            cost[count] = stepCost(n, out[count], d);
+            ++count;
+        }
     return count;
 }
 
@@ -235,6 +243,13 @@ void buildNavGrid(NavGrid& grid, const World& world) {
     for (const Placement& p : world.placements)
         if (p.look == LOOK_PALM || p.look == LOOK_LAMP)
             markObstacle(grid, {p.x, p.x, p.z, p.z, LOWER_LEVEL_TOP, INF, true});
+    grid.ways.assign(NavGrid::NODES, 0);
+    grid.crowding.assign(NavGrid::NODES, 0);
+    for (NodeId n = 0; n < NavGrid::NODES; ++n)
+        if (grid.exists(n)) {
+            grid.ways[n] = waysOutOf(grid, n);
+            grid.crowding[n] = crowding(grid.room[n]);
+        }
 }
 
 std::vector<NodeId> nodesNear(const NavGrid& grid, Vec3 p, float radius) {
@@ -277,8 +292,6 @@ void searchFrom(const NavGrid& grid, const std::vector<NodeId>& goals, RouteFiel
         field.next[g] = g;
         open.push({guess(g), g});
     }
-    NodeId around[8];
-    float stepCost[8];
     while (!open.empty()) {
         const NodeId n = open.top().second;
         open.pop();
@@ -287,10 +300,12 @@ void searchFrom(const NavGrid& grid, const std::vector<NodeId>& goals, RouteFiel
         settled[n] = 1;
         if (n == start)
             return;
-        const int count = grid.neighbours(n, around, stepCost);
-        for (int k = 0; k < count; ++k) {
-            const NodeId m = around[k];
-            const float c = field.cost[n] + stepCost[k];
+        const uint16_t ways = grid.ways[n];
+        for (int d = 0; d < 8; ++d) {
+            if (!(ways >> d & 1))
+                continue;
+            const NodeId m = grid.wayOut(n, d);
+            const float c = field.cost[n] + grid.stepCost(n, m, d);
             if (settled[m] || c >= field.cost[m])
                 continue;
             field.cost[m] = c;

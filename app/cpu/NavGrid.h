@@ -21,8 +21,20 @@ struct NavGrid {
     static constexpr int COLUMNS = 341, ROWS = 206, LAYERS = 2;
     static constexpr int NODES = COLUMNS * ROWS * LAYERS;
 
+    // The eight ways out of a cell, in the order the searches take them.
+    static constexpr int WAY_DI[8] = {1, -1, 0, 0, 1, 1, -1, -1};
+    static constexpr int WAY_DJ[8] = {0, 0, 1, -1, 1, -1, 1, -1};
+    static constexpr float WAY_LENGTH[8] = {1,           1,           1,           1,
+                                            1.41421356f, 1.41421356f, 1.41421356f, 1.41421356f};
+
     std::vector<float> height; // NaN: the layer has no ground here
     std::vector<float> room;   // to the nearest obstacle, capped; see NavGrid.cpp
+    // Worked out once, as the route searches ask for them most: bit d of a
+    // node's ways says a kart can step out the d-th way, bit 8 + d that the
+    // step lands on the lower layer; a step costs its length times the mean
+    // of the two nodes' crowding.
+    std::vector<uint16_t> ways;
+    std::vector<float> crowding;
 
     bool exists(NodeId n) const;
     bool isFree(NodeId n) const;
@@ -37,6 +49,14 @@ struct NavGrid {
     // at least minRoom everywhere along the way.
     bool clearLine(Vec3 a, NodeId fromNode, Vec3 b, float minRoom) const;
 
+    // The node the d-th way out of n leads to, and what the step costs.
+    NodeId wayOut(NodeId n, int d) const {
+        const NodeId cell = n % (COLUMNS * ROWS);
+        return cell + WAY_DJ[d] * COLUMNS + WAY_DI[d] + (ways[n] >> (8 + d) & 1) * COLUMNS * ROWS;
+    }
+    float stepCost(NodeId n, NodeId m, int d) const {
+        return WAY_LENGTH[d] * (crowding[n] + crowding[m]) / 2;
+    }
     // Up to eight neighbours a kart can step to from n, with the step costs.
     int neighbours(NodeId n, NodeId* out, float* cost) const;
 };

@@ -74,7 +74,7 @@ float outwardness(const MeshObject& o, const std::vector<int>& faces) {
 }
 
 TEST(ModelFiles, EveryFileLoadsWithTheObjectsItsShadingAddresses) {
-    for (const ModelFile& file : MODEL_FILES) {
+    for (const GeneratedModel& file : GENERATED_MODELS) {
         Model model;
         std::string path = (modelDataFolder() / file.name).string();
         ASSERT_TRUE(loadAse(&model, path.c_str())) << path << " (has the build run?)";
@@ -91,7 +91,7 @@ TEST(ModelFiles, EveryFileLoadsWithTheObjectsItsShadingAddresses) {
 }
 
 TEST(ModelFiles, FacesUseEveryVertexAndOnlyRealOnes) {
-    for (const ModelFile& file : MODEL_FILES) {
+    for (const GeneratedModel& file : GENERATED_MODELS) {
         const Model& model = generatedModel(file.name);
         for (size_t i = 0; i < model.objects.size(); ++i) {
             const MeshObject& o = model.objects[i];
@@ -109,7 +109,7 @@ TEST(ModelFiles, FacesUseEveryVertexAndOnlyRealOnes) {
 }
 
 TEST(ModelFiles, NoFaceIsDegenerate) {
-    for (const ModelFile& file : MODEL_FILES)
+    for (const GeneratedModel& file : GENERATED_MODELS)
         for (const MeshObject& o : generatedModel(file.name).objects)
             for (const Face& f : o.faces)
                 EXPECT_GT(length3(faceNormal(o, f)), 1e-6f) << file.name;
@@ -125,7 +125,7 @@ bool isVault(const std::string& file, size_t object) {
 // A lone flat face has no inside to face away from and scores zero; a solid
 // wound the wrong way round scores well below zero.
 TEST(ModelFiles, EverySolidFacesOutward) {
-    for (const ModelFile& file : MODEL_FILES) {
+    for (const GeneratedModel& file : GENERATED_MODELS) {
         const Model& model = generatedModel(file.name);
         for (size_t i = 0; i < model.objects.size(); ++i)
             for (const std::vector<int>& solid : solidsOf(model.objects[i]))

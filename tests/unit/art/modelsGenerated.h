@@ -10,12 +10,12 @@
 #include <map>
 #include <string>
 
-struct ModelFile {
+struct GeneratedModel {
     const char* name;
     int objectsAddressed; // by the game's shading preparation
 };
 
-inline constexpr ModelFile MODEL_FILES[17] = {
+inline constexpr GeneratedModel GENERATED_MODELS[17] = {
     {"arch6open.ase", 5},   {"arch6capped.ase", 5},   {"archpair.ASE", 3}, {"archtriple.ASE", 3},
     {"archCorner.ASE", 9},  {"tower.ase", 5},         {"quorel.ASE", 14},  {"archFront.ASE", 11},
     {"buildingbig.ASE", 4}, {"buildingsmall.ASE", 4}, {"cart.ASE", 11},    {"cartbg.ASE", 1},

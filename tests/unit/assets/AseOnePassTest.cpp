@@ -2,6 +2,7 @@
 #include "assets/ModelTable.h"
 
 #include "TempFolder.h"
+#include "TextEdits.h"
 #include "tools/testing/StandInData.h"
 
 #include <cstring>
@@ -103,12 +104,6 @@ const char* const EXPORT = R"(*3DSMAX_ASCIIEXPORT	200
 	*MATERIAL_REF 0
 }
 )";
-
-std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-    return text;
-}
 
 template <typename T> bool sameBytes(const std::vector<T>& a, const std::vector<T>& b) {
     return a.size() == b.size() &&

@@ -2,6 +2,7 @@
 #include "assets/AseScanner.h"
 
 #include "TempFolder.h"
+#include "TextEdits.h"
 #include "tools/testing/StandInData.h"
 
 #include <cmath>
@@ -117,12 +118,6 @@ Model parseSample() {
     EXPECT_EQ(report.skippedLines, 0);
     EXPECT_EQ(report.droppedFaces, 0);
     return model;
-}
-
-std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-    return text;
 }
 
 void expectVec(Vec3 v, float x, float y, float z) {

@@ -10,7 +10,6 @@ namespace {
 
 // Drawn in a 64-unit square whatever the size in pixels.
 constexpr Space ICON_SPACE{64, 64};
-const Rgba INK = hexColour(0x141433);
 const Rgba TYRE_LIGHT = hexColour(0x44445A), TYRE_DEEP = hexColour(0x16161E);
 const Rgba SUIT_LIGHT = hexColour(0xFFE27A), SUIT_DEEP = hexColour(0xE0A01E);
 const Rgba GOLD = hexColour(0xFFC42E);

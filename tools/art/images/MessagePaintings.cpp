@@ -15,7 +15,6 @@ namespace {
 
 constexpr float MESSAGE_QUAD_WIDTH = 250;
 constexpr float MESSAGE_QUAD_HEIGHT = 100;
-const Rgba INK = hexColour(0x141433);
 
 struct Line {
     std::string text;

@@ -6,6 +6,9 @@
 #include "Canvas.h"
 #include "Lettering.h"
 
+// The outline of the lettering and the icon, as dark as the karts' own.
+inline const Rgba INK = hexColour(0x141433);
+
 // Sky and sprites.
 Canvas paintCloud(int variant);
 Canvas paintMoon();

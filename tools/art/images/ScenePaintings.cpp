@@ -3,18 +3,18 @@
 #include "Noise.h"
 #include "Paintings.h"
 #include "Shape.h"
+#include "support/Angles.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr float TWO_PI_F = 6.2831853f;
 
 // Height of the hill line, 0 at the band's foot and 1 at its top; whole
 // periods across the width so the band repeats without a seam.
 float hillLine(float s) {
-    float w = s * TWO_PI_F;
+    float w = s * TWO_PI;
     return 0.56f + 0.22f * std::sin(2 * w + 0.6f) + 0.12f * std::sin(3 * w + 2.1f) +
            0.05f * std::sin(7 * w + 0.3f);
 }

@@ -3,13 +3,13 @@
 #include "Noise.h"
 #include "Paintings.h"
 #include "Shape.h"
+#include "support/Angles.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr float TWO_PI_F = 6.2831853f;
 
 int wrapIndex(int i, int n) {
     return ((i % n) + n) % n;
@@ -142,8 +142,8 @@ Canvas paintPlasma() {
     constexpr int STOPS = 5;
     for (int y = 0; y < SIZE; ++y)
         for (int x = 0; x < SIZE; ++x) {
-            float u = static_cast<float>(x) / SIZE * TWO_PI_F;
-            float v = static_cast<float>(y) / SIZE * TWO_PI_F;
+            float u = static_cast<float>(x) / SIZE * TWO_PI;
+            float v = static_cast<float>(y) / SIZE * TWO_PI;
             float value =
                 std::sin(2 * u) + std::sin(3 * v) + std::sin(u + 2 * v) + std::sin(3 * u - v);
             float t = (value / 4 + 1) / 2 * STOPS;

@@ -15,7 +15,7 @@ constexpr float PIER_FACE_X = 2.5f;
 constexpr float PIER_BACK_X = 3.4f;
 constexpr float ATTIC_TOP = 10.6f;
 constexpr float WALL = 0.4f;
-constexpr float SPIRE_TOP = 15.2f;
+constexpr float CORNER_SPIRE_TOP = 15.2f;
 
 void addCornerPier(Mesh* mesh) {
     addBox(mesh, vec(WEST, 0, COLUMN_BACK), vec(PIER_BACK_X, PANEL_TOP, 0),
@@ -43,7 +43,7 @@ SculptedModel sculptArchCorner() {
                   vec(EAST + overhang, ATTIC_TOP, NORTH + overhang),
                   vec(WEST - overhang, ATTIC_TOP, NORTH + overhang)};
     addPyramid(model.addPart("pavilion roof", RED), eaves,
-               vec((WEST + EAST) / 2, SPIRE_TOP, (SOUTH + NORTH) / 2), true);
+               vec((WEST + EAST) / 2, CORNER_SPIRE_TOP, (SOUTH + NORTH) / 2), true);
     addAtticSide(model.addPart("attic north", GOLD), vec(WEST, PANEL_TOP, NORTH - WALL),
                  vec(EAST, ATTIC_TOP, NORTH));
     addAtticSide(model.addPart("attic west", GOLD), vec(WEST, PANEL_TOP, SOUTH),
@@ -54,10 +54,10 @@ SculptedModel sculptArchCorner() {
                  vec(EAST, ATTIC_TOP, NORTH - WALL));
     Mesh* lantern = model.addPart("lantern", GOLD);
     float cx = (WEST + EAST) / 2, cz = (SOUTH + NORTH) / 2;
-    addBox(lantern, vec(cx - 0.6f, SPIRE_TOP - 1.4f, cz - 0.6f),
-           vec(cx + 0.6f, SPIRE_TOP + 0.4f, cz + 0.6f), ALL_SIDES & ~SIDE_BOTTOM);
-    addPyramid(lantern, ringXZ(cx, SPIRE_TOP + 0.4f, cz, 0.8f, 0.8f, 4, 45),
-               vec(cx, SPIRE_TOP + 1.8f, cz), true);
+    addBox(lantern, vec(cx - 0.6f, CORNER_SPIRE_TOP - 1.4f, cz - 0.6f),
+           vec(cx + 0.6f, CORNER_SPIRE_TOP + 0.4f, cz + 0.6f), ALL_SIDES & ~SIDE_BOTTOM);
+    addPyramid(lantern, ringXZ(cx, CORNER_SPIRE_TOP + 0.4f, cz, 0.8f, 0.8f, 4, 45),
+               vec(cx, CORNER_SPIRE_TOP + 1.8f, cz), true);
     Mesh* back = model.addPart("back walls", GREY);
     addBox(back, vec(WEST, 0, SOUTH - 0.3f), vec(EAST, PANEL_TOP, SOUTH), SIDE_FRONT | SIDE_BACK);
     addBox(back, vec(EAST, 0, SOUTH - 0.3f), vec(EAST + 0.3f, PANEL_TOP, NORTH),

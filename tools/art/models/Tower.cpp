@@ -7,7 +7,7 @@
 namespace {
 
 constexpr float MOUTH = 25;
-constexpr float DEPTH = 9.6f;
+constexpr float TOWER_DEPTH = 9.6f;
 constexpr float PIER = 7.4f; // each pier's width, pilasters aside
 constexpr float PILASTER = 0.6f;
 constexpr float GOAL_SPRING = 6.5f;
@@ -25,20 +25,20 @@ ArchBay goalArch() {
     goal.yTop = PIER_TOP;
     goal.radius = GOAL_RADIUS;
     goal.zFront = 0;
-    goal.zBack = -DEPTH;
+    goal.zBack = -TOWER_DEPTH;
     goal.segments = 8;
     return goal;
 }
 
 void addWalls(Mesh* mesh) {
     unsigned sides = SIDE_WEST | SIDE_EAST | SIDE_FRONT | SIDE_BACK;
-    addBox(mesh, vec(0, 0, -DEPTH), vec(PIER, PIER_TOP, 0), sides);
-    addBox(mesh, vec(MOUTH - PIER, 0, -DEPTH), vec(MOUTH, PIER_TOP, 0), sides);
+    addBox(mesh, vec(0, 0, -TOWER_DEPTH), vec(PIER, PIER_TOP, 0), sides);
+    addBox(mesh, vec(MOUTH - PIER, 0, -TOWER_DEPTH), vec(MOUTH, PIER_TOP, 0), sides);
     ArchBay goal = goalArch();
     Mesh soffit;
     addArchBay(mesh, mesh, &soffit, goal);
     // The clock stage, set back from the pier faces.
-    addBox(mesh, vec(6, PIER_TOP, -DEPTH + 1), vec(MOUTH - 6, STAGE_TOP, -1),
+    addBox(mesh, vec(6, PIER_TOP, -TOWER_DEPTH + 1), vec(MOUTH - 6, STAGE_TOP, -1),
            ALL_SIDES & ~SIDE_BOTTOM);
 }
 
@@ -47,18 +47,18 @@ void addGoalSoffitAndTrim(Mesh* mesh) {
     Mesh front, back;
     addArchBay(&front, &back, mesh, goal);
     unsigned sides = SIDE_WEST | SIDE_EAST | SIDE_FRONT | SIDE_BACK;
-    addBox(mesh, vec(PIER, 0, -DEPTH), vec(PIER + PILASTER, GOAL_SPRING, 0), sides);
-    addBox(mesh, vec(MOUTH - PIER - PILASTER, 0, -DEPTH), vec(MOUTH - PIER, GOAL_SPRING, 0), sides);
-    addBox(mesh, vec(-0.2f, PIER_TOP - 0.5f, -DEPTH - 0.3f), vec(MOUTH + 0.2f, PIER_TOP, 0.3f),
+    addBox(mesh, vec(PIER, 0, -TOWER_DEPTH), vec(PIER + PILASTER, GOAL_SPRING, 0), sides);
+    addBox(mesh, vec(MOUTH - PIER - PILASTER, 0, -TOWER_DEPTH), vec(MOUTH - PIER, GOAL_SPRING, 0), sides);
+    addBox(mesh, vec(-0.2f, PIER_TOP - 0.5f, -TOWER_DEPTH - 0.3f), vec(MOUTH + 0.2f, PIER_TOP, 0.3f),
            ALL_SIDES);
 }
 
 void addClockFaces(Mesh* mesh) {
-    for (float z : {-0.95f, -DEPTH + 0.95f}) {
+    for (float z : {-0.95f, -TOWER_DEPTH + 0.95f}) {
         Ring disc;
         for (Vec3 p : ringXZ(MOUTH / 2, 0, 0, 2.2f, 2.2f, 8, 22.5f))
             disc.push_back(vec(p.x, 19.5f + p.z, z));
-        addFace(mesh, disc, vec(0, 0, z > -DEPTH / 2 ? 1.0f : -1.0f));
+        addFace(mesh, disc, vec(0, 0, z > -TOWER_DEPTH / 2 ? 1.0f : -1.0f));
     }
     // Tall slit windows on the piers.
     for (float x : {PIER / 2, MOUTH - PIER / 2})
@@ -73,11 +73,11 @@ void addClockFaces(Mesh* mesh) {
 SculptedModel sculptTower() {
     SculptedModel model{"tower.ase", {}};
     addWalls(model.addPart("walls", GOLD));
-    addHipRoof(model.addPart("spire", RED), 5.4f, MOUTH - 5.4f, -DEPTH + 0.4f, -0.4f, STAGE_TOP,
+    addHipRoof(model.addPart("spire", RED), 5.4f, MOUTH - 5.4f, -TOWER_DEPTH + 0.4f, -0.4f, STAGE_TOP,
                SPIRE_TOP);
     Mesh* pinnacles = model.addPart("pier roofs", RED);
-    addHipRoof(pinnacles, -0.3f, PIER + 0.3f, -DEPTH - 0.3f, 0.3f, PIER_TOP, PIER_TOP + 3);
-    addHipRoof(pinnacles, MOUTH - PIER - 0.3f, MOUTH + 0.3f, -DEPTH - 0.3f, 0.3f, PIER_TOP,
+    addHipRoof(pinnacles, -0.3f, PIER + 0.3f, -TOWER_DEPTH - 0.3f, 0.3f, PIER_TOP, PIER_TOP + 3);
+    addHipRoof(pinnacles, MOUTH - PIER - 0.3f, MOUTH + 0.3f, -TOWER_DEPTH - 0.3f, 0.3f, PIER_TOP,
                PIER_TOP + 3);
     addClockFaces(model.addPart("clock and windows", BLACK));
     addGoalSoffitAndTrim(model.addPart("goal arch trim", GREY));

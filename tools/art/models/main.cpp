@@ -7,7 +7,8 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
+    // An option is never a folder: "--help" asks for this line.
+    if (argc != 2 || argv[1][0] == '-') {
         std::fprintf(stderr, "usage: vk-sculpt OUTPUT_FOLDER\n");
         return 2;
     }
