@@ -292,6 +292,8 @@ void searchFrom(const NavGrid& grid, const std::vector<NodeId>& goals, RouteFiel
         field.next[g] = g;
         open.push({guess(g), g});
     }
+    NodeId around[8];
+    float stepCost[8];
     while (!open.empty()) {
         const NodeId n = open.top().second;
         open.pop();
@@ -300,12 +302,10 @@ void searchFrom(const NavGrid& grid, const std::vector<NodeId>& goals, RouteFiel
         settled[n] = 1;
         if (n == start)
             return;
-        const uint16_t ways = grid.ways[n];
-        for (int d = 0; d < 8; ++d) {
-            if (!(ways >> d & 1))
-                continue;
-            const NodeId m = grid.wayOut(n, d);
-            const float c = field.cost[n] + grid.stepCost(n, m, d);
+        const int count = grid.neighbours(n, around, stepCost);
+        for (int k = 0; k < count; ++k) {
+            const NodeId m = around[k];
+            const float c = field.cost[n] + stepCost[k];
             if (settled[m] || c >= field.cost[m])
                 continue;
             field.cost[m] = c;

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 // Height of the hill line, 0 at the band's foot and 1 at its top; whole
 // periods across the width so the band repeats without a seam.
 float hillLine(float s) {

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 int wrapIndex(int i, int n) {
     return ((i % n) + n) % n;
 }
