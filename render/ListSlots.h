@@ -18,7 +18,6 @@ enum ListSlot : int {
     LIST_STEAM = 13,
     LIST_FRONT_CAP = 14,
     LIST_SIDE_CAP = 15,
-    LIST_ARENA = 16,
-    LIST_ARENA_PICTURE = 17,
+    LIST_ARENA_PICTURE = 16,
 };
 constexpr int DISPLAY_LIST_SLOTS = LIST_ARENA_PICTURE + 1;

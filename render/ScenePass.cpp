@@ -3,6 +3,7 @@
 #include "app/TickBlend.h"
 #include "app/World.h"
 #include "assets/TextureSlots.h"
+#include "render/ArenaList.h"
 #include "render/Buildings.h"
 #include "render/FacadePictures.h"
 #include "render/GroundColour.h"
@@ -55,8 +56,17 @@ void drawBackground(const World& world, const RenderAssets& assets, const Kart& 
     glDepthRange(0, 1);
 }
 
-// The arena's lists bind their own textures and blend their vertex colours.
-void callArenaList(uint32_t list) {
+// The arena binds its own textures and blends its vertex colours.
+void drawArenaSurfaces(const RenderAssets& assets, Vec3 eye) {
+    static const ArenaContacts contacts = findArenaContacts();
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    drawArena(assets.textureIds, orderArenaNearestFirst(contacts, eye));
+    glShadeModel(GL_FLAT);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void callArenaPicture(uint32_t list) {
     glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);
     glCallList(list);
@@ -146,12 +156,12 @@ void drawScene(const World& world, const DrawnMotion& drawn, RenderAssets& asset
     drawBuildings(displayLists);
     glColor4f(1, 1, 1, 1);
     glCallList(displayLists[LIST_STEAM]);
-    callArenaList(displayLists[LIST_ARENA]);
+    drawArenaSurfaces(assets, world.cameras[index].eye);
     glEnable(GL_BLEND);
     // ... then the background where it still shows, then what is seen
     // through or over it.
     drawBackground(world, assets, viewingKart);
-    callArenaList(displayLists[LIST_ARENA_PICTURE]);
+    callArenaPicture(displayLists[LIST_ARENA_PICTURE]);
 
     for (const ParticleSystem& vent : world.particleSystems)
         drawParticleSystem(assets, vent, viewer.x, viewer.z);

@@ -49,8 +49,6 @@ void compileStaticLists(uint32_t* displayLists, const Model* models, const uint3
     displayLists[LIST_STEAM] = glGenLists(1);
     compileBandedList(models[MODEL_STEAM], displayLists[LIST_STEAM]);
 
-    displayLists[LIST_ARENA] = glGenLists(1);
-    compileArenaList(displayLists[LIST_ARENA], textureIds);
     displayLists[LIST_ARENA_PICTURE] = glGenLists(1);
     compileArenaPictureList(displayLists[LIST_ARENA_PICTURE], textureIds);
 }
