@@ -3,8 +3,11 @@
 #include "render/ListSlots.h"
 #include "render/Outline.h"
 #include "sim/Arena.h"
+#include "support/Angles.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,15 +21,36 @@ ListSlot listOf(BuildingModel model) {
     return LISTS[model];
 }
 
+// Where the building puts its list's sphere: turned and stretched along its
+// own x, then moved to its place.
+bool buildingOutside(const ViewFrustum& view, const BuildingPlace& b, const BoundingSphere& s) {
+    if (s.radius < 0)
+        return true;
+    const float turn = b.turn / DEG_PER_RAD, c = std::cos(turn), n = std::sin(turn);
+    const float x = s.centre.x * b.widthScale;
+    const Vec3 centre{b.x + c * x + n * s.centre.z, s.centre.y, b.z - n * x + c * s.centre.z};
+    // A unit's slack for the float sums on either side.
+    const float radius = s.radius * std::max(std::fabs(b.widthScale), 1.0f) + 1;
+    return sphereOutside(view, centre, radius);
+}
+
 } // namespace
 
-void drawBuildings(const uint32_t* displayLists) {
+void drawBuildings(const RenderAssets& assets) {
+    float projection[16], camera[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetFloatv(GL_MODELVIEW_MATRIX, camera);
+    const ViewFrustum view = frustumFrom(projection, camera);
+    const uint32_t* displayLists = assets.displayLists;
     for (const BuildingPlace& b : BUILDINGS) {
+        const ListSlot list = listOf(b.model);
+        if (buildingOutside(view, b, assets.listBounds[list]))
+            continue;
         glPushMatrix();
         glTranslatef(b.x, 0, b.z);
         glRotatef(b.turn, 0, 1, 0);
         glScalef(b.widthScale, 1, 1);
-        drawOutlined(displayLists[listOf(b.model)], 0);
+        drawOutlined(displayLists[list], 0);
         glPopMatrix();
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "render/RenderAssets.h"
 
-// Every building of the layout table at its place, filled and unlined.
-// Expects lighting and texturing off and depth testing on.
-void drawBuildings(const uint32_t* displayLists);
+// Every building of the layout table at its place that the view can see,
+// filled and unlined. Expects the view's projection and camera set, lighting
+// and texturing off and depth testing on.
+void drawBuildings(const RenderAssets& assets);

@@ -4,6 +4,7 @@
 #include "assets/ModelSlots.h"
 #include "assets/TextureSlots.h"
 #include "render/ListSlots.h"
+#include "render/ViewFrustum.h"
 #include "render/Viewport.h"
 #include "sim/Sprite.h"
 
@@ -25,8 +26,10 @@ struct Billboard {
 struct RenderAssets {
     uint32_t textureIds[TEXTURE_SLOTS] = {};
     uint32_t displayLists[DISPLAY_LIST_SLOTS] = {};
-    uint32_t wheelList = 0;           // every kart of every match rolls on this one wheel
-    GLUquadric* ballSphere = nullptr; // one shape for every ball of the run
+    BoundingSphere
+        listBounds[DISPLAY_LIST_SLOTS]; // the buildings' lists, for leaving out unseen ones
+    uint32_t wheelList = 0;             // every kart of every match rolls on this one wheel
+    GLUquadric* ballSphere = nullptr;   // one shape for every ball of the run
     Model models[MODEL_SLOTS];
     std::vector<Billboard> billboards;
     WindowSize window{1280, 960}; // the real window's size in pixels, as last reshaped

@@ -153,7 +153,7 @@ void drawScene(const World& world, const DrawnMotion& drawn, RenderAssets& asset
     // unblended: its fragments are all opaque, and blending them would only
     // read the picture back to write the same colour...
     glDisable(GL_BLEND);
-    drawBuildings(displayLists);
+    drawBuildings(assets);
     glColor4f(1, 1, 1, 1);
     glCallList(displayLists[LIST_STEAM]);
     drawArenaSurfaces(assets, world.cameras[index].eye);

@@ -32,10 +32,12 @@ constexpr BandedListSource BUILDING_LISTS[] = {
 
 } // namespace
 
-void compileStaticLists(uint32_t* displayLists, const Model* models, const uint32_t* textureIds) {
+void compileStaticLists(uint32_t* displayLists, BoundingSphere* listBounds, const Model* models,
+                        const uint32_t* textureIds) {
     for (const BandedListSource& source : BUILDING_LISTS) {
         displayLists[source.list] = glGenLists(1);
         compileBandedList(models[source.model], displayLists[source.list]);
+        listBounds[source.list] = boundingSphereOf(models[source.model]);
     }
 
     // The outline shell is black whatever colour is current; the arrow takes

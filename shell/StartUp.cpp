@@ -42,7 +42,7 @@ void startUpWorld(World& world, RenderAssets& assets, StartUpTimes* times,
     spent.models = clock.lap();
     prepareModels(assets.models);
     spent.shading = clock.lap();
-    compileStaticLists(assets.displayLists, assets.models, assets.textureIds);
+    compileStaticLists(assets.displayLists, assets.listBounds, assets.models, assets.textureIds);
     assets.wheelList = makeWheelList(world.karts[0]);
     assets.ballSphere = gluNewQuadric();
     spent.lists = clock.lap();
