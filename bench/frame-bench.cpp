@@ -8,10 +8,13 @@
 //   vk-frame-bench SCRIPT [FRAMES [VIEWS]]     VIEWS 1 or 2 (2)
 //
 // Prints one line: "frame views V frames N scene_ms S floor_ms F empty_ms E
-// scene_cpu_ms S floor_cpu_ms F empty_cpu_ms E": wall-clock milliseconds per
-// frame, then this thread's processor time per frame, which with
-// LP_NUM_THREADS=0 (the software renderer on this thread alone) is the
-// drawing work itself, whatever else the machine is doing.
+// scene_cpu_ms S floor_cpu_ms F empty_cpu_ms E overdraw O floor_overdraw F":
+// wall-clock milliseconds per frame, then this thread's processor time per
+// frame, which with LP_NUM_THREADS=0 (the software renderer on this thread
+// alone) is the drawing work itself, whatever else the machine is doing;
+// then how many fragments passed the depth test per pixel of the window, in
+// the match's frame and in the floor's, counted with an occlusion query on
+// every tenth frame, drawn again outside the timing.
 
 #include "ReplayScript.h"
 
@@ -24,7 +27,10 @@
 #include "shell/FrameView.h"
 #include "shell/StartUp.h"
 
+// The occlusion query is GL 1.5; the game itself keeps to 1.1.
+#define GL_GLEXT_PROTOTYPES
 #include <GL/freeglut.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 #include <chrono>
 #include <cstdio>
@@ -37,6 +43,7 @@
 namespace {
 
 constexpr int WARM_UP_FRAMES = 50;
+constexpr int COUNT_EVERY = 10;
 // The ground quad covers the whole arena, its texture as dense as the field's.
 constexpr float GROUND_EXTENT[4] = {-160, 160, -30, 170}; // x from, x to, z from, z to
 constexpr float FLOOR_REPEATS_PER_UNIT = 172.0f / 212;
@@ -127,20 +134,38 @@ template <typename Draw> FrameTime timeFrame(Draw draw) {
     return {secondsSince(start), threadSeconds() - cpuStart};
 }
 
+// Fragments that passed the depth test in one drawing of a frame.
+template <typename Draw> double fragmentsDrawn(Draw draw) {
+    GLuint query = 0;
+    glGenQueries(1, &query);
+    glBeginQuery(GL_SAMPLES_PASSED, query);
+    draw();
+    glEndQuery(GL_SAMPLES_PASSED);
+    GLuint samples = 0;
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &samples);
+    glDeleteQueries(1, &query);
+    return samples;
+}
+
 void run() {
     ScriptPlayer player;
     player.loop.restart(world);
     DrawnMotion drawn;
     FrameTime scene, floor, empty;
-    int counted = 0;
+    double fragments = 0, floorFragments = 0;
+    int counted = 0, fragmentFrames = 0;
     for (size_t i = 0; i < script.frames.size() && counted < frames; ++i) {
         const float dt = static_cast<float>(script.frames[i].ms) / 1000;
         if (!player.play(world, script.frames[i]))
             continue;
-        const FrameTime sceneTime = timeFrame([&] {
-            player.loop.poseForDrawing(world, dt, &drawn);
-            drawFrame(world, drawn, assets);
-        });
+        player.loop.poseForDrawing(world, dt, &drawn);
+        if (static_cast<int>(i) >= WARM_UP_FRAMES && counted % COUNT_EVERY == 0) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            fragments += fragmentsDrawn([&] { drawFrame(world, drawn, assets); });
+            floorFragments += fragmentsDrawn(drawFloorFrame);
+            ++fragmentFrames;
+        }
+        const FrameTime sceneTime = timeFrame([&] { drawFrame(world, drawn, assets); });
         const FrameTime floorTime = timeFrame(drawFloorFrame);
         const FrameTime emptyTime =
             timeFrame([] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); });
@@ -156,11 +181,14 @@ void run() {
         std::exit(1);
     }
     const double perFrame = 1000.0 / counted;
+    const double pixels = static_cast<double>(assets.window.width) * assets.window.height;
     std::printf("frame views %d frames %d scene_ms %.3f floor_ms %.3f empty_ms %.3f "
-                "scene_cpu_ms %.3f floor_cpu_ms %.3f empty_cpu_ms %.3f\n",
+                "scene_cpu_ms %.3f floor_cpu_ms %.3f empty_cpu_ms %.3f overdraw %.3f "
+                "floor_overdraw %.3f\n",
                 world.playerCount, counted, scene.wall * perFrame, floor.wall * perFrame,
                 empty.wall * perFrame, scene.cpu * perFrame, floor.cpu * perFrame,
-                empty.cpu * perFrame);
+                empty.cpu * perFrame, fragments / fragmentFrames / pixels,
+                floorFragments / fragmentFrames / pixels);
     std::exit(0);
 }
 
