@@ -8,28 +8,13 @@ namespace {
 // across a lane from each other still sort by distance.
 constexpr float CONTACT_MARGIN = 0.5f;
 
-struct Box {
-    float low[3], high[3];
-};
-
-Box boxOf(const ArenaQuad& quad) {
-    Box box{{quad.corners[0].x, quad.corners[0].y, quad.corners[0].z},
-            {quad.corners[0].x, quad.corners[0].y, quad.corners[0].z}};
-    for (const ArenaCorner& c : quad.corners) {
-        const float p[3] = {c.x, c.y, c.z};
-        for (int k = 0; k < 3; ++k) {
-            box.low[k] = std::min(box.low[k], p[k]);
-            box.high[k] = std::max(box.high[k], p[k]);
-        }
-    }
-    return box;
-}
-
-float squaredDistance(const Box& box, Vec3 eye) {
+// From the nearest point of a quad's box.
+float squaredDistance(const ArenaContacts& contacts, int quad, Vec3 eye) {
     const float e[3] = {eye.x, eye.y, eye.z};
     float sum = 0;
     for (int k = 0; k < 3; ++k) {
-        const float gap = std::max({box.low[k] - e[k], 0.0f, e[k] - box.high[k]});
+        const float gap =
+            std::max({contacts.low[quad][k] - e[k], 0.0f, e[k] - contacts.high[quad][k]});
         sum += gap * gap;
     }
     return sum;
@@ -38,16 +23,22 @@ float squaredDistance(const Box& box, Vec3 eye) {
 } // namespace
 
 ArenaContacts findArenaContacts() {
-    Box boxes[OPAQUE_ARENA_QUADS];
-    for (int q = 0; q < OPAQUE_ARENA_QUADS; ++q)
-        boxes[q] = boxOf(ARENA_QUADS[q]);
     ArenaContacts contacts{};
+    for (int q = 0; q < OPAQUE_ARENA_QUADS; ++q)
+        for (int i = 0; i < 4; ++i) {
+            const ArenaCorner& c = ARENA_QUADS[q].corners[i];
+            const float p[3] = {c.x, c.y, c.z};
+            for (int k = 0; k < 3; ++k) {
+                contacts.low[q][k] = i == 0 ? p[k] : std::min(contacts.low[q][k], p[k]);
+                contacts.high[q][k] = i == 0 ? p[k] : std::max(contacts.high[q][k], p[k]);
+            }
+        }
     for (int a = 0; a < OPAQUE_ARENA_QUADS; ++a)
         for (int b = 0; b < OPAQUE_ARENA_QUADS; ++b) {
             bool near = a != b;
             for (int k = 0; k < 3 && near; ++k)
-                near = boxes[a].low[k] - CONTACT_MARGIN <= boxes[b].high[k] &&
-                       boxes[b].low[k] - CONTACT_MARGIN <= boxes[a].high[k];
+                near = contacts.low[a][k] - CONTACT_MARGIN <= contacts.high[b][k] &&
+                       contacts.low[b][k] - CONTACT_MARGIN <= contacts.high[a][k];
             contacts.touching[a][b] = near;
         }
     return contacts;
@@ -58,7 +49,7 @@ ArenaContacts findArenaContacts() {
 ArenaOrder orderArenaNearestFirst(const ArenaContacts& contacts, Vec3 eye) {
     float distance[OPAQUE_ARENA_QUADS];
     for (int q = 0; q < OPAQUE_ARENA_QUADS; ++q)
-        distance[q] = squaredDistance(boxOf(ARENA_QUADS[q]), eye);
+        distance[q] = squaredDistance(contacts, q, eye);
     bool drawn[OPAQUE_ARENA_QUADS] = {};
     ArenaOrder order{};
     for (int& next : order.quads) {

@@ -14,8 +14,10 @@ struct ArenaOrder {
     int quads[OPAQUE_ARENA_QUADS];
 };
 
-// Whether two quads' boxes lie within a margin of each other. Worked out once.
+// Each quad's box and whether two boxes lie within a margin of each other.
+// Worked out once.
 struct ArenaContacts {
+    float low[OPAQUE_ARENA_QUADS][3], high[OPAQUE_ARENA_QUADS][3];
     bool touching[OPAQUE_ARENA_QUADS][OPAQUE_ARENA_QUADS];
 };
 

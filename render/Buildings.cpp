@@ -3,7 +3,7 @@
 #include "render/ListSlots.h"
 #include "render/Outline.h"
 #include "sim/Arena.h"
-#include "support/Angles.h"
+#include "support/Vec3.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -26,7 +26,9 @@ ListSlot listOf(BuildingModel model) {
 bool buildingOutside(const ViewFrustum& view, const BuildingPlace& b, const BoundingSphere& s) {
     if (s.radius < 0)
         return true;
-    const float turn = b.turn / DEG_PER_RAD, c = std::cos(turn), n = std::sin(turn);
+    float sinCos[2];
+    sinCosDeg(sinCos, b.turn);
+    const float n = sinCos[0], c = sinCos[1];
     const float x = s.centre.x * b.widthScale;
     const Vec3 centre{b.x + c * x + n * s.centre.z, s.centre.y, b.z - n * x + c * s.centre.z};
     // A unit's slack for the float sums on either side.
