@@ -165,7 +165,13 @@ void drawScene(const World& world, const DrawnMotion& drawn, RenderAssets& asset
 
     for (const ParticleSystem& vent : world.particleSystems)
         drawParticleSystem(assets, vent, viewer.x, viewer.z);
+    // The plant's faces carry their own opaque colours and leave the last of
+    // them current for the arrow: blending would change nothing, and without
+    // it the plant is drawn in the buildings' state, one shader fewer for the
+    // software renderer to build on the first frame.
+    glDisable(GL_BLEND);
     drawPlantAndArrow(displayLists);
+    glEnable(GL_BLEND);
     drawGuides(world, drawn, assets);
     drawOuterGround();
 
