@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The layers include one way only:
 #   support -> assets -> sim -> app (the World and its rules) -> render -> shell
-# with texture upload (assets/upload) and sound playback (support/audio)
-# beside them. Only the renderer, the upload and the shell reach GL; only the
-# sound playback and the shell reach the audio library; only the shell reaches
-# SDL (the pads). Fails naming every file that includes a layer above its own,
-# or a GL, audio or SDL header from a layer that may not see it, and any GL
-# type or texture slot named under sim/ or app/.
+# with texture upload (assets/upload, for the shell and the renderer) and
+# sound playback (support/audio) beside them. Only the renderer, the upload
+# and the shell reach GL; only the sound playback and the shell reach the
+# audio library; only the shell reaches SDL (the pads). Fails naming every
+# file that includes a layer above its own, or a GL, audio or SDL header from
+# a layer that may not see it, and any GL type or texture slot named under
+# sim/ or app/.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root"
@@ -21,7 +22,7 @@ allowed() {
     sim/*) echo "support assets sim" ;;
     shell/*) echo "support support/audio assets assets/upload sim app render shell" ;;
     app/*) echo "support assets sim app" ;;
-    render/*) echo "support assets sim app render" ;;
+    render/*) echo "support assets assets/upload sim app render" ;;
   esac
 }
 gl_free() {

@@ -70,6 +70,11 @@ const std::vector<ImageFile>& imageFiles() {
     return files;
 }
 
+const ImageFile& glyphSheetFile() {
+    static const ImageFile file = {"glyphs.tga", RLE_32, paintGlyphSheet};
+    return file;
+}
+
 bool writeGameData(const std::string& folder, std::string* error) {
     Font font;
     if (!loadFont(LETTERING_FONT, &font, error))
@@ -79,6 +84,10 @@ bool writeGameData(const std::string& folder, std::string* error) {
         if (!writeBytes(folder + "/" + file.name, encodeTga(canvas, file.format), error))
             return false;
     }
+    const ImageFile& glyphs = glyphSheetFile();
+    if (!writeBytes(folder + "/" + glyphs.name, encodeTga(glyphs.paint(font), glyphs.format),
+                    error))
+        return false;
     return writeBytes(folder + "/" + ENGINE_SAMPLE_FILE,
                       encodeWav(engineTone(), ENGINE_SAMPLE_RATE), error);
 }

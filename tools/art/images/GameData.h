@@ -23,7 +23,10 @@ constexpr int ICON_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
 std::string iconFileName(int size); // "vorlane-kart-<size>.png"
 
 const std::vector<ImageFile>& imageFiles();
-// Writes all images and the engine sample into `folder`.
+// The glyph sheet is not in the texture table: the renderer reads it itself,
+// and the game starts without it.
+const ImageFile& glyphSheetFile(); // "glyphs.tga"
+// Writes all images, the glyph sheet and the engine sample into `folder`.
 bool writeGameData(const std::string& folder, std::string* error);
 // Writes the icon at every size into `folder`.
 bool writeIcons(const std::string& folder, std::string* error);

@@ -51,5 +51,8 @@ Canvas paintMatchChoice(const Font& font);
 enum class Label { Cpu, Easy, Normal, Hard };
 Canvas paintLabel(const Font& font, Label label);
 
+// Every printable ASCII character in a cell of its own, for free text.
+Canvas paintGlyphSheet(const Font& font);
+
 // The game's icon, a kart from the side, `size` pixels square.
 Canvas paintKartIcon(int size);
