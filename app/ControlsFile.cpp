@@ -1,8 +1,10 @@
 #include "app/ControlsFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -38,10 +40,10 @@ constexpr const char RESERVED_KEYS[] = "01235679;cnp";
 struct Target {
     int player = 0;
     bool pad = false;
-    int action = -1; // a KartAction, or one of the pad's own below
+    int action = -1; // a KartAction, or one of the pad's own targets
 };
-constexpr int PAD_CAMERA = KART_ACTIONS, PAD_PAUSE = KART_ACTIONS + 1,
-              PAD_HAND_OVER = KART_ACTIONS + 2;
+constexpr int PAD_CAMERA = PAD_CAMERA_TARGET, PAD_PAUSE = PAD_PAUSE_TARGET,
+              PAD_HAND_OVER = PAD_HAND_OVER_TARGET;
 
 std::string trimmed(const std::string& s) {
     size_t a = 0, b = s.size();
@@ -236,4 +238,148 @@ ControlsChoice readControls(const std::string& text, const std::string& fileName
         }
     }
     return result;
+}
+
+const char* padButtonName(PadButton button) {
+    return button > PAD_NONE && button < PAD_BUTTONS ? BUTTON_NAMES[button] : "";
+}
+
+std::string controlName(int player, int action, bool pad) {
+    if (player < 0 || player > 1 || action < 0 || action >= (pad ? PAD_TARGETS : KART_ACTIONS))
+        return "";
+    if (pad && (action == ACTION_STEER_LEFT || action == ACTION_STEER_RIGHT))
+        return "";
+    return describe(player, action, pad);
+}
+
+std::string keyName(unsigned char key) {
+    return key == ' ' ? std::string("space") : std::string(1, static_cast<char>(key));
+}
+
+namespace {
+
+bool blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+std::string rewriteControls(const std::string& text, const std::string& name,
+                            const std::string& value) {
+    if (name.empty() || name.find_first_of("\r\n#=") != std::string::npos ||
+        value.find_first_of("\r\n#") != std::string::npos)
+        return text;
+    // Where the value sits on the last line that sets name: [valueStart,
+    // valueEnd) of the text, and just after '=' if the line gives none.
+    size_t valueStart = std::string::npos, valueEnd = 0;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string_view line(text.data() + start, end - start);
+        size_t contentEnd = std::min(line.find('#'), line.size());
+        while (contentEnd > 0 && blank(line[contentEnd - 1]))
+            --contentEnd;
+        const size_t equals = line.find('=');
+        if (equals < contentEnd) {
+            size_t a = 0, b = equals;
+            while (a < b && blank(line[a]))
+                ++a;
+            while (b > a && blank(line[b - 1]))
+                --b;
+            if (line.substr(a, b - a) == name) {
+                valueStart = equals + 1;
+                while (valueStart < contentEnd && blank(line[valueStart]))
+                    ++valueStart;
+                valueEnd = start + contentEnd;
+                valueStart += start;
+            }
+        }
+        start = end + 1;
+    }
+    if (valueStart != std::string::npos) {
+        std::string out = text;
+        // "name =" with no value: one space after '=', as the file writes it.
+        const bool bare = valueStart == valueEnd && text[valueStart - 1] == '=';
+        out.replace(valueStart, valueEnd - valueStart, bare ? " " + value : value);
+        return out;
+    }
+    const bool crlf = text.find("\r\n") != std::string::npos;
+    const char* newline = crlf ? "\r\n" : "\n";
+    std::string out = text;
+    if (!out.empty() && out.back() != '\n')
+        out += newline;
+    return out + name + " = " + value + newline;
+}
+
+namespace {
+
+// Action names for people, in KartAction order, then the pad's own.
+constexpr const char* READABLE_ACTIONS[PAD_TARGETS] = {
+    "slide left", "throttle", "slide right", "respawn", "steer left", "brake",     "steer right",
+    "boost",      "reverse",  "fire",        "camera",  "pause",      "hand over",
+};
+
+constexpr const char* READABLE_BUTTONS[PAD_BUTTONS] = {
+    "",
+    "A",
+    "B",
+    "X",
+    "Y",
+    "Back",
+    "Start",
+    "Left stick",
+    "Right stick",
+    "Left shoulder",
+    "Right shoulder",
+    "D-pad up",
+    "D-pad down",
+    "D-pad left",
+    "D-pad right",
+    "Left trigger",
+    "Right trigger",
+};
+
+PadButton padTarget(const PadLayout& pad, int action) {
+    return action == PAD_CAMERA_TARGET      ? pad.camera
+           : action == PAD_PAUSE_TARGET     ? pad.pause
+           : action == PAD_HAND_OVER_TARGET ? pad.handOver
+                                            : pad.button[action];
+}
+
+} // namespace
+
+std::string keyRefusal(const KeyBindings& keys, unsigned char key, int player, int action) {
+    if (player < 0 || player > 1 || action < 0 || action >= KART_ACTIONS)
+        return "No such control";
+    if (keys.kart[player][action] == key)
+        return "";
+    if (!std::isprint(key) || key == '#' || std::strchr(RESERVED_KEYS, key) != nullptr)
+        return "That key is the game's own";
+    if (std::isupper(key))
+        return "Release shift or caps lock";
+    for (int p = 0; p < 2; ++p)
+        for (int a = 0; a < KART_ACTIONS; ++a)
+            if (keys.kart[p][a] == key) {
+                const std::string shown =
+                    key == ' ' ? std::string("Space")
+                               : std::string(1, static_cast<char>(std::toupper(key)));
+                return shown + " is player " + std::to_string(p + 1) + "'s " + READABLE_ACTIONS[a];
+            }
+    return "";
+}
+
+std::string buttonRefusal(const PadLayout& pad, PadButton button, int player, int action) {
+    if (player < 0 || player > 1 || action < 0 || action >= PAD_TARGETS)
+        return "No such control";
+    if (action == ACTION_STEER_LEFT || action == ACTION_STEER_RIGHT)
+        return "The stick steers";
+    if (button <= PAD_NONE || button >= PAD_BUTTONS)
+        return "Not a button";
+    if (padTarget(pad, action) == button)
+        return "";
+    for (int a = 0; a < PAD_TARGETS; ++a)
+        if (padTarget(pad, a) == button)
+            return std::string(READABLE_BUTTONS[button]) + " is this pad's " + READABLE_ACTIONS[a];
+    return "";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Controls.h"
+#include "app/GameMode.h"
 #include "app/Input.h"
 #include "app/MatchStatus.h"
 #include "app/TagRules.h"
@@ -19,13 +20,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <vector>
-
-// Match types. 2 is a collect-the-point rule set no key offers.
-using GameMode = int32_t;
-constexpr GameMode GAME_RACE = 1;
-constexpr GameMode GAME_COLLECT = 2;
-constexpr GameMode GAME_TAG = 3;
-constexpr GameMode GAME_BALL = 4;
 
 constexpr int CLOUD_COUNT = 3;
 

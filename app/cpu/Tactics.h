@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Controls.h"
+#include "app/cpu/CpuLevel.h"
 #include "app/cpu/Driver.h"
 #include "app/cpu/NavGrid.h"
 
@@ -8,9 +9,6 @@
 #include <vector>
 
 struct World;
-
-enum CpuLevel : int { CPU_EASY, CPU_NORMAL, CPU_HARD };
-constexpr int CPU_LEVELS = 3;
 
 // Routes to fixed points, searched once each and shared: a point asked for
 // again, or one within SHARE of it, gets the same route.
