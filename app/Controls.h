@@ -55,11 +55,13 @@ enum PadButton : int {
 
 // A pad as the shell last read it, for the player it belongs to: which
 // buttons are down (triggers count as down past half way) and the left
-// stick's lean, -1 (full right) .. 1 (full left).
+// stick's lean, -1 (full right) .. 1 (full left), and its lean forward or
+// back, 1 (full up) .. -1 (full down), which menus read and driving does not.
 struct PadInput {
     bool connected = false;
     bool down[PAD_BUTTONS] = {};
     float stick = 0;
+    float stickY = 0;
 };
 
 // What each kart action is on a pad; the brake button brakes and then

@@ -24,6 +24,9 @@ void playFrame(World& world, float dt) {
     if (!world.matchStatus.countdownShowing())
         applyInput(world, dt);
     world.update(dt);
+    // This tick has seen the taps: they go up now, even the ones the
+    // countdown kept from the karts.
+    world.releaseTaps();
 }
 
 int FrameLoop::advance(World& world, int32_t elapsedMs) {

@@ -20,7 +20,8 @@ constexpr int32_t BACKLOG_LIMIT_MS = 250;
 bool chooseMode(World& world);
 
 // One step of play: held keys into kart controls unless the start countdown
-// shows, then one World step of dt seconds. A tick is this with dt 0.01.
+// shows, then one World step of dt seconds, then the taps it has seen let
+// go (World::releaseTaps). A tick is this with dt 0.01.
 void playFrame(World& world, float dt);
 
 // The game's frame clock: each frame's milliseconds join a backlog, spent

@@ -29,9 +29,14 @@ bool pauseKey(unsigned char key) {
     return key == ESCAPE || key == 'p';
 }
 
+unsigned char lowerCase(unsigned char key) {
+    return key >= 'A' && key <= 'Z' ? static_cast<unsigned char>(key - 'A' + 'a') : key;
+}
+
 } // namespace
 
 void keyDown(World& world, unsigned char key) {
+    key = lowerCase(key);
     // Paused, only the pause keys answer: the picture and the karts hold.
     if (pauseKey(key)) {
         if (!world.awaitingModeSelection)
@@ -43,6 +48,7 @@ void keyDown(World& world, unsigned char key) {
     const int slot = world.bindings.slotOf(key);
     if (slot >= 0) {
         world.keyState[slot] = 1;
+        world.keyLatch[slot] = KEY_PRESSED_SINCE_TICK;
         return;
     }
     switch (key) {
@@ -70,11 +76,16 @@ void keyDown(World& world, unsigned char key) {
 }
 
 void keyUp(World& world, unsigned char key) {
+    key = lowerCase(key);
     if (world.paused)
         return;
     const int slot = world.bindings.slotOf(key);
     if (slot >= 0) {
-        world.keyState[slot] = 0;
+        // A press no tick has seen yet goes up once one has.
+        if (world.keyLatch[slot] == KEY_PRESSED_SINCE_TICK)
+            world.keyLatch[slot] = KEY_RELEASE_DUE;
+        else if (world.keyLatch[slot] == 0)
+            world.keyState[slot] = 0;
         return;
     }
     if (key == '9')
@@ -82,6 +93,29 @@ void keyUp(World& world, unsigned char key) {
     // The banner shows while ';' is held.
     if (key == ';')
         world.matchStatus.showTitle = false;
+}
+
+void tapSlot(World& world, int slot) {
+    if (world.paused || slot < 0 || slot >= 256)
+        return;
+    world.keyState[slot] = 1;
+    world.keyLatch[slot] = KEY_RELEASE_DUE;
+}
+
+void takePadReadings(World& world, const PadInput (&now)[2],
+                     const bool (&pressed)[2][PAD_BUTTONS]) {
+    for (int seat = 0; seat < 2; ++seat) {
+        world.pads[seat] = now[seat];
+        for (int b = 0; b < PAD_BUTTONS; ++b)
+            world.padLatch[seat][b] = world.padLatch[seat][b] || pressed[seat][b];
+    }
+}
+
+PadInput padForTick(const World& world, int seat) {
+    PadInput pad = world.pads[seat];
+    for (int b = 0; b < PAD_BUTTONS; ++b)
+        pad.down[b] = pad.down[b] || world.padLatch[seat][b];
+    return pad;
 }
 
 namespace {
@@ -123,7 +157,7 @@ void applyInput(World& world, float dt) {
             world.padWaitsForRelease[k] = false;
         const PlayerControls pad = world.padWaitsForRelease[k]
                                        ? PlayerControls{}
-                                       : padControls(world.pads[k], world.padLayouts[k]);
+                                       : padControls(padForTick(world, k), world.padLayouts[k]);
         controls[k] = combinedControls(keyControls(world.keyState, k), pad);
     }
     driveCpuSeats(world, controls, dt);

@@ -53,6 +53,7 @@ void World::setUp() {
 void World::startMatch() {
     // Keys held across a match start count as released.
     std::memset(keyState, 0, sizeof keyState);
+    releaseTaps();
 
     karts[0] = Kart(0);
     karts[1] = Kart(1);
@@ -97,11 +98,20 @@ void World::setPaused(bool on) {
     if (on == paused)
         return;
     paused = on;
+    releaseTaps();
     if (paused)
         return;
     std::memset(keyState, 0, sizeof keyState);
     for (bool& waits : padWaitsForRelease)
         waits = true;
+}
+
+void World::releaseTaps() {
+    for (int slot = 0; slot < 256; ++slot)
+        if (keyLatch[slot] == KEY_RELEASE_DUE)
+            keyState[slot] = 0;
+    std::memset(keyLatch, 0, sizeof keyLatch);
+    std::memset(padLatch, 0, sizeof padLatch);
 }
 
 void World::diagnose(const char* line) const {

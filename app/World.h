@@ -59,13 +59,20 @@ struct World {
     Sprite moonSprite, palmSprite, lampSprite;
     std::vector<Placement> placements; // every palm and lamp, in set-up order
     uint8_t keyState[256] = {};        // held keys by action slot (app/Input.h)
-    KeyBindings bindings;              // which key is which kart action
-    PadInput pads[2];                  // each player's pad as the shell last read it
-    PadLayout padLayouts[2];           // each player's buttons
-    bool padWaitsForRelease[2] = {};   // held through a pause: not heard until let go
-    bool paused = false;               // no tick runs; the picture holds
-    CpuPlayers cpu;                    // the seats the computer drives ('F1', 'F2', 'F3')
-    SoundSystem sound;                 // whether the engine tone is wanted ('9')
+    // Per slot, a press no tick has seen yet (KEY_PRESSED_SINCE_TICK), or one
+    // let go again before any did (KEY_RELEASE_DUE): held for the next tick
+    // all the same, so that a quick tap between two ticks is not lost.
+    uint8_t keyLatch[256] = {};
+    KeyBindings bindings; // which key is which kart action
+    PadInput pads[2];     // each player's pad as the shell last read it
+    // Pad presses the shell has seen since the last tick, by seat and button:
+    // down for the next tick even when let go again (takePadReadings).
+    bool padLatch[2][PAD_BUTTONS] = {};
+    PadLayout padLayouts[2];         // each player's buttons
+    bool padWaitsForRelease[2] = {}; // held through a pause: not heard until let go
+    bool paused = false;             // no tick runs; the picture holds
+    CpuPlayers cpu;                  // the seats the computer drives ('F1', 'F2', 'F3')
+    SoundSystem sound;               // whether the engine tone is wanted ('9')
     // The game's few diagnostic lines: standard output in the game, standard
     // error in tools whose standard output is data.
     std::FILE* diagnostics = stdout;
@@ -98,8 +105,12 @@ struct World {
     // The moon and the palm and lamp billboards.
     void placeSceneSprites();
     // Paused, no tick runs and the picture holds; on resuming, keys and pad
-    // buttons held through the pause count as released.
+    // buttons held through the pause count as released. Either way the taps
+    // waiting for a tick are dropped.
     void setPaused(bool on);
+    // After each tick (and at a pause or a match start): keys tapped since
+    // the last tick go up, and the pads' latched presses are forgotten.
+    void releaseTaps();
     // One diagnostic line, its newline included.
     void diagnose(const char* line) const;
     // A point onto a course; a full course warns.

@@ -2,16 +2,21 @@
 
 #include "assets/TextureSlots.h"
 
-// One image file and the texture slot it fills.
+// One image file and the texture slot it fills. The game cannot start
+// without a required one; an optional one missing leaves its slot empty
+// (0), and what would show it is not drawn.
 struct TextureFile {
     TextureSlot slot;
     const char* file;
+    bool optional = false;
 };
 
 constexpr int TEXTURE_FILE_COUNT = 37;
 
 // The images in load order, read from the working directory. Slot 0 (the
-// shading ramp) is made before them; 11 and 12 stay empty.
+// shading ramp) is made before them; 11 and 12 stay empty. The images added
+// after the first 31 are optional, so a data folder from before them still
+// plays.
 constexpr TextureFile TEXTURE_FILES[TEXTURE_FILE_COUNT] = {
     {TEX_CLOUD1, "cloud1.tga"},
     {TEX_CLOUD2, "cloud2.tga"},
@@ -44,10 +49,10 @@ constexpr TextureFile TEXTURE_FILES[TEXTURE_FILE_COUNT] = {
     {TEX_MSG_GO, "msggo.tga"},
     {TEX_MSG_TITLE, "msgtitle.tga"},
     {TEX_MSG_NUMBERS, "msgnumbers.tga"},
-    {TEX_MSG_PAUSED, "msgpaused.tga"},
-    {TEX_MSG_CHOOSE, "msgchoose.tga"},
-    {TEX_MSG_CPU, "msgcpu.tga"},
-    {TEX_MSG_EASY, "msgeasy.tga"},
-    {TEX_MSG_NORMAL, "msgnormal.tga"},
-    {TEX_MSG_HARD, "msghard.tga"},
+    {TEX_MSG_PAUSED, "msgpaused.tga", true},
+    {TEX_MSG_CHOOSE, "msgchoose.tga", true},
+    {TEX_MSG_CPU, "msgcpu.tga", true},
+    {TEX_MSG_EASY, "msgeasy.tga", true},
+    {TEX_MSG_NORMAL, "msgnormal.tga", true},
+    {TEX_MSG_HARD, "msghard.tga", true},
 };

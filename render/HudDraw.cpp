@@ -37,7 +37,10 @@ void quad(float left, float top, float right, float bottom, float s0 = 0, float 
     glEnd();
 }
 
+// An optional image the data folder lacks is left out, not drawn white.
 void image(const RenderAssets& assets, TextureSlot slot, OverlayRect r) {
+    if (assets.textureIds[slot] == 0)
+        return;
     glBindTexture(GL_TEXTURE_2D, assets.textureIds[slot]);
     quad(r.left, r.top, r.right, r.bottom);
 }
@@ -137,6 +140,8 @@ void drawTwoPlayers(const World& world, const RenderAssets& assets) {
     cpuLabel(world, assets, 1, 1096, 880);
 }
 
+} // namespace
+
 // Overlay pixels over the whole window, origin top left; depth testing is
 // left on, as the scene pass leaves it.
 void beginOverlay(const RenderAssets& assets) {
@@ -159,7 +164,12 @@ void endOverlay() {
     glMatrixMode(GL_MODELVIEW);
 }
 
-} // namespace
+void dimWindow() {
+    glDisable(GL_DEPTH_TEST);
+    glColor4f(0, 0, 0, NOTICE_DIMMING);
+    quad(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
+    glEnable(GL_DEPTH_TEST);
+}
 
 void drawHud(const World& world, const RenderAssets& assets) {
     beginOverlay(assets);

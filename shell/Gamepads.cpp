@@ -71,7 +71,7 @@ void openNewPads(Gamepads& gamepads, PadEvents& events) {
         SDL_GameController* controller = SDL_GameControllerOpen(index);
         if (controller == nullptr)
             continue;
-        gamepads.pads.push_back({id, controller, {}});
+        gamepads.pads.push_back({id, controller});
         const int seat = gamepads.seats.connect(id);
         if (seat != NO_SEAT)
             events.seatGained[seat] = true;
@@ -92,24 +92,49 @@ void closePad(Gamepads& gamepads, int id, PadEvents& events) {
         events.seatGained[left] = true;
 }
 
-// A press of a one-shot button, for the seat the pad sits in when it comes:
-// a pad still waiting for a seat does nothing.
+// A press, for the seat the pad sits in when it comes: a pad still waiting
+// for a seat does nothing.
 void press(Gamepads& gamepads, int id, PadButton button, const PadLayout (&layouts)[2],
-           PadEvents& events) {
+           uint32_t now, PadEvents& events) {
+    Gamepads::Pad* pad = padById(gamepads.pads, id);
     const int seat = gamepads.seats.seatOf(id);
-    if (seat == NO_SEAT || button == PAD_NONE)
+    if (pad == nullptr || seat == NO_SEAT || button == PAD_NONE)
         return;
+    events.pressed[seat][button] = true;
     const PadLayout& layout = layouts[seat];
     if (button == layout.pause)
         events.pause = true;
     if (button == layout.camera)
         events.camera[seat] = true;
-    if (button == layout.handOver)
+    if (button == layout.handOver && pad->handOverHeld == PAD_NONE) {
+        pad->handOverHeld = button;
+        pad->handOverSince = now;
+        pad->menuAsked = false;
+    }
+}
+
+bool heldForMenu(const Gamepads::Pad& pad, uint32_t now) {
+    return now - pad.handOverSince >= MENU_HOLD_MS;
+}
+
+// The hand-over button let go: a short press hands the pad over; a hold
+// that reached the menu's time but was let go before a poll saw it still
+// asks for the menu.
+void release(Gamepads& gamepads, int id, PadButton button, uint32_t now, PadEvents& events) {
+    Gamepads::Pad* pad = padById(gamepads.pads, id);
+    if (pad == nullptr || button == PAD_NONE || button != pad->handOverHeld)
+        return;
+    pad->handOverHeld = PAD_NONE;
+    if (pad->menuAsked)
+        return;
+    if (heldForMenu(*pad, now))
+        events.menu = gamepads.seats.seatOf(id) != NO_SEAT;
+    else
         gamepads.seats.handOver(id);
 }
 
 void triggerMoved(Gamepads& gamepads, const SDL_ControllerAxisEvent& motion,
-                  const PadLayout (&layouts)[2], PadEvents& events) {
+                  const PadLayout (&layouts)[2], uint32_t now, PadEvents& events) {
     const int side = motion.axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT    ? 0
                      : motion.axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT ? 1
                                                                        : -1;
@@ -117,11 +142,13 @@ void triggerMoved(Gamepads& gamepads, const SDL_ControllerAxisEvent& motion,
     if (side < 0 || pad == nullptr)
         return;
     const bool down = motion.value > TRIGGER_DOWN;
-    const bool pressed = down && !pad->triggerDown[side];
+    const bool was = pad->triggerDown[side];
     pad->triggerDown[side] = down;
-    if (pressed)
-        press(gamepads, motion.which, side == 0 ? PAD_LEFT_TRIGGER : PAD_RIGHT_TRIGGER, layouts,
-              events);
+    const PadButton trigger = side == 0 ? PAD_LEFT_TRIGGER : PAD_RIGHT_TRIGGER;
+    if (down && !was)
+        press(gamepads, motion.which, trigger, layouts, now, events);
+    else if (!down && was)
+        release(gamepads, motion.which, trigger, now, events);
 }
 
 PadInput readPad(SDL_GameController* controller) {
@@ -134,10 +161,14 @@ PadInput readPad(SDL_GameController* controller) {
         SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_TRIGGERLEFT) > TRIGGER_DOWN;
     in.down[PAD_RIGHT_TRIGGER] =
         SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_TRIGGERRIGHT) > TRIGGER_DOWN;
-    // SDL leans right positive; the game steers left positive.
+    // SDL leans right and down positive; the game steers left positive, and
+    // up is up.
     const float lean =
         -SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX) / FULL_LEAN;
     in.stick = std::clamp(lean, -1.0f, 1.0f);
+    const float forward =
+        -SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY) / FULL_LEAN;
+    in.stickY = std::clamp(forward, -1.0f, 1.0f);
     return in;
 }
 
@@ -243,12 +274,20 @@ bool Gamepads::start(const char* mappingsFile) {
     return true;
 }
 
-PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout& layout) {
+PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout& layout, uint32_t nowMs) {
     const PadLayout both[2] = {layout, layout};
-    return poll(input, both);
+    return poll(input, both, nowMs);
+}
+
+PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout& layout) {
+    return poll(input, layout, running ? SDL_GetTicks() : 0);
 }
 
 PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout (&layouts)[2]) {
+    return poll(input, layouts, running ? SDL_GetTicks() : 0);
+}
+
+PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout (&layouts)[2], uint32_t nowMs) {
     PadEvents events;
     for (PadInput& seat : input)
         seat = PadInput{};
@@ -274,10 +313,14 @@ PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout (&layouts)[2]) {
             openNewPads(*this, events);
             break;
         case SDL_CONTROLLERBUTTONDOWN:
-            press(*this, event.cbutton.which, padButtonOf(event.cbutton.button), layouts, events);
+            press(*this, event.cbutton.which, padButtonOf(event.cbutton.button), layouts, nowMs,
+                  events);
+            break;
+        case SDL_CONTROLLERBUTTONUP:
+            release(*this, event.cbutton.which, padButtonOf(event.cbutton.button), nowMs, events);
             break;
         case SDL_CONTROLLERAXISMOTION:
-            triggerMoved(*this, event.caxis, layouts, events);
+            triggerMoved(*this, event.caxis, layouts, nowMs, events);
             break;
         default:
             break;
@@ -287,6 +330,12 @@ PadEvents Gamepads::poll(PadInput (&input)[2], const PadLayout (&layouts)[2]) {
     for (size_t p = pads.size(); p-- > 0;)
         if (!SDL_GameControllerGetAttached(pads[p].controller))
             closePad(*this, pads[p].id, events);
+    for (Pad& pad : pads)
+        if (pad.handOverHeld != PAD_NONE && !pad.menuAsked && heldForMenu(pad, nowMs) &&
+            seats.seatOf(pad.id) != NO_SEAT) {
+            pad.menuAsked = true;
+            events.menu = true;
+        }
     for (int s = 0; s < PAD_SEATS; ++s)
         if (const Pad* pad = padById(pads, seats.padIn(s)))
             input[s] = readPad(pad->controller);

@@ -3,10 +3,14 @@
 #include "app/Controls.h"
 #include "app/PadSeats.h"
 
+#include <cstdint>
 #include <vector>
 
 // SDL's name for an open game controller; its header stays in Gamepads.cpp.
 struct _SDL_GameController;
+
+// How long the hand-over button is held to ask for the menu instead.
+constexpr uint32_t MENU_HOLD_MS = 500;
 
 // What the pads did since the last poll, beyond what they hold: one-shot
 // presses, and pads that came to or left a player's seat. A hand-over is
@@ -16,6 +20,12 @@ struct PadEvents {
     bool camera[2] = {};     // the camera button, by seat
     bool seatLost[2] = {};   // the seat's pad was unplugged
     bool seatGained[2] = {}; // a pad came to the seat: plugged in, or one waiting moved up
+    // Every press of a button, by seat, even one let go again since: a
+    // trigger's as it crosses half way in.
+    bool pressed[2][PAD_BUTTONS] = {};
+    // The hand-over button held MENU_HOLD_MS on a seated pad: once a hold,
+    // and that hold hands nothing over.
+    bool menu = false;
 };
 
 // The game controllers through SDL's game-controller layer, owned by the
@@ -26,6 +36,11 @@ struct Gamepads {
         int id = -1; // SDL's instance id, which stays with the device while it is plugged in
         _SDL_GameController* controller = nullptr;
         bool triggerDown[2] = {}; // left, right: for presses of a trigger bound to a one-shot
+        // The hand-over button while it is down: a short press hands over as
+        // it is let go, a long one asks for the menu.
+        PadButton handOverHeld = PAD_NONE;
+        uint32_t handOverSince = 0; // poll time of its press, milliseconds
+        bool menuAsked = false;     // this hold has asked for the menu
     };
 
     bool running = false;
@@ -42,9 +57,13 @@ struct Gamepads {
     // over, pause and camera buttons, each press once, for the seat its pad
     // is in; a waiting pad's do nothing), then each seat's held buttons and
     // left stick into input[seat], the lean raw (the dead zone is
-    // padControls'). A seat without a pad reads not connected.
+    // padControls'). A seat without a pad reads not connected. nowMs is the
+    // time of the poll on any millisecond clock, for the hand-over button's
+    // hold; without it, SDL's.
+    PadEvents poll(PadInput (&input)[2], const PadLayout (&layouts)[2], uint32_t nowMs);
     PadEvents poll(PadInput (&input)[2], const PadLayout (&layouts)[2]);
     // The same layout on both pads.
+    PadEvents poll(PadInput (&input)[2], const PadLayout& layout, uint32_t nowMs);
     PadEvents poll(PadInput (&input)[2], const PadLayout& layout);
 
     // Closes the pads and lets SDL's game controllers go.

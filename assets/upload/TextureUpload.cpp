@@ -51,12 +51,18 @@ void uploadMipmaps(const TgaImage& image) {
     }
 }
 
-void loadTexture(uint32_t* textureIds, const char* path, int index) {
+bool loadTexture(uint32_t* textureIds, const char* path, int index, bool optional) {
     if (!path)
-        return;
+        return false;
     TgaImage image;
     std::string error;
     if (!readTga(path, &image, &error)) {
+        if (optional) {
+            std::fprintf(stderr,
+                         "vorlane-kart: cannot load texture \"%s\": %s; playing without it\n", path,
+                         error.c_str());
+            return false;
+        }
         // The game cannot run without its pictures, and a silent exit would
         // leave the player guessing.
         std::fprintf(stderr, "vorlane-kart: cannot load texture \"%s\": %s\n", path, error.c_str());
@@ -76,11 +82,12 @@ void loadTexture(uint32_t* textureIds, const char* path, int index) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     uploadMipmaps(image);
+    return true;
 }
 
 void loadTextures(uint32_t* textureIds, const std::string& folder) {
     for (const TextureFile& texture : TEXTURE_FILES) {
         const std::string path = folder.empty() ? texture.file : folder + "/" + texture.file;
-        loadTexture(textureIds, path.c_str(), texture.slot);
+        loadTexture(textureIds, path.c_str(), texture.slot, texture.optional);
     }
 }

@@ -127,7 +127,7 @@ void setEngineTone(AudioOutput& sound, const SoundSystem& wanted, float speed, f
         return;
     }
     const TonePlayback playback = tonePlayback(engineTone(speed, maxSpeed), sound.sampleRate);
-    alSourcef(sound.source, AL_GAIN, playback.gain);
+    alSourcef(sound.source, AL_GAIN, playback.gain * sound.effectsGain);
     alSourcef(sound.source, AL_PITCH, playback.pitch);
     // Only a paused or fresh loop is started: playing a playing source would
     // send it back to the top, and a restart every frame is a buzz.

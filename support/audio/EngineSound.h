@@ -13,6 +13,7 @@ struct AudioOutput {
     uint32_t source = 0;
     float sampleRate = 0; // the sample's own rate, Hz
     bool ready = false;   // a device and a sample: the tone can play
+    float effectsGain = 1; // the player's effects volume, 0 .. 1
 };
 
 // Opens the default audio device once and reads the engine sample into one

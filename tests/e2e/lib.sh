@@ -18,6 +18,10 @@ export ALSOFT_CONF="$OUT/alsoft-null.conf"
 GAME_PID=""
 GAME_ERR=""
 TEST_NAME=$(basename "$0" .sh)
+# The game writes its settings when they change: each test starts from none
+# of its own and never from the machine's (a test may set its own after this).
+export XDG_CONFIG_HOME="$OUT/$TEST_NAME.config"
+rm -rf "$XDG_CONFIG_HOME"
 # Every look at the window keeps its pixels here until the next one, so that
 # a failure can keep the very picture it was judged on.
 LAST_LOOK="$OUT/$TEST_NAME.last-look.ppm"
@@ -344,4 +348,47 @@ watch_countdown() {
   [ ${#SETTLED[@]} -gt 0 ] || fail "$name: neither SET nor GO seen (seen:$STATES)"
   PLAIN=$(peek $MSG_REGIONS "$@") || fail "$name: no screenshot"
   echo "$name: seen$STATES"
+}
+
+# The menus as the game lays them out: pages of up to nine rows at 62 px
+# from y 230, longer ones at 46 px from 200; the chosen row behind a yellow
+# bar that starts left of the labels at x 310.
+MENU_REGIONS=""
+for i in 0 1 2 3 4 5 6 7 8; do
+  MENU_REGIONS="$MENU_REGIONS --mean 312 $((234 + 62 * i)) 20 20 --lit 340 $((234 + 62 * i)) 400 36"
+done
+for i in 0 1 2 3 4 5 6 7 8 9 10 11 12 13; do
+  MENU_REGIONS="$MENU_REGIONS --mean 312 $((202 + 46 * i)) 20 20 --lit 340 $((202 + 46 * i)) 400 28"
+done
+# menu_state REPORT: "ROWS CURSOR" of the menu in a report taken with
+# $MENU_REGIONS ("0 -1" when no menu shows): the rows that carry a label,
+# and the one behind the bar (-1 for none).
+menu_state() {
+  echo "$1" | awk '
+    $1 == "mean" && $2 == 312 { y = $3; bar[y] = ($6 - $8 > 40 && $6 > 60) }
+    $1 == "lit" && $2 == 340 { lit[$3] = ($6 > 0.02) }
+    END {
+      long = 1
+      for (i = 0; i < 14; i++) if (!lit[202 + 46 * i]) long = 0
+      rows = 0; cursor = -1
+      if (long) {
+        rows = 14
+        for (i = 0; i < 14; i++) if (bar[202 + 46 * i]) cursor = i
+      } else {
+        for (i = 0; i < 9 && lit[234 + 62 * i]; i++) rows++
+        for (i = 0; i < rows; i++) if (bar[234 + 62 * i]) cursor = i
+      }
+      print rows, cursor
+    }'
+}
+# wait_menu SECONDS ROWS CURSOR WHAT: polls until the menu shows ROWS rows
+# with the bar on CURSOR.
+menu_is() {
+  local report
+  report=$(peek $MENU_REGIONS 2>&1) || { SAW="no look: $report"; return 1; }
+  SAW="menu rows and cursor: $(menu_state "$report")"
+  [ "$(menu_state "$report")" = "$1 $2" ]
+}
+wait_menu() {
+  wait_for "$1" "$4 (a menu of $2 rows on row $3)" menu_is "$2" "$3"
 }

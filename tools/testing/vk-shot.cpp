@@ -4,10 +4,12 @@
 //
 //   vk-shot (--title "Vorlane Kart" | --from LOOK.ppm) [--out shot.png]
 //           [--raw LOOK.ppm] [--mean x y w h]... [--font STRIP.tga
-//           --digits x y w h count]...
+//           --digits x y w h count]... [--lit x y w h]...
 //
 // Prints "window ID W H" (ID 0 for a picture read --from a file), then
-// "mean x y w h R G B" for every region and "digits x y w h count TEXT" for
+// "mean x y w h R G B" for every region, "lit x y w h SHARE" for the share
+// of a --lit region's pixels bright enough to be lettering (white or the
+// menu's yellow: red over 200 and green over 170), and "digits x y w h count TEXT" for
 // every row of digit cells. --raw keeps the pixels as a binary PPM, quick
 // enough to write at every look of a poll; --from reads such a file back, to
 // turn a kept look into a PNG or measure it again.
@@ -263,7 +265,7 @@ char readDigit(const Picture& picture, DigitStrip& font, Area cell) {
 int usage() {
     std::fprintf(stderr, "usage: vk-shot (--title TITLE | --from LOOK.ppm) [--out FILE.png] "
                          "[--raw LOOK.ppm] [--mean X Y W H]... [--font STRIP.tga --digits X Y W "
-                         "H COUNT]...\n");
+                         "H COUNT]... [--lit X Y W H]...\n");
     return 2;
 }
 
@@ -271,7 +273,7 @@ int usage() {
 
 int main(int argc, char** argv) {
     std::string title, from, out, raw, fontPath;
-    std::vector<Area> regions;
+    std::vector<Area> regions, litRegions;
     std::vector<DigitRow> digitRows;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--title") && i + 1 < argc)
@@ -288,6 +290,10 @@ int main(int argc, char** argv) {
             Area r{std::atoi(argv[i + 1]), std::atoi(argv[i + 2]), std::atoi(argv[i + 3]),
                    std::atoi(argv[i + 4])};
             regions.push_back(r);
+            i += 4;
+        } else if (!std::strcmp(argv[i], "--lit") && i + 4 < argc) {
+            litRegions.push_back({std::atoi(argv[i + 1]), std::atoi(argv[i + 2]),
+                                  std::atoi(argv[i + 3]), std::atoi(argv[i + 4])});
             i += 4;
         } else if (!std::strcmp(argv[i], "--digits") && i + 5 < argc) {
             DigitRow row{{std::atoi(argv[i + 1]), std::atoi(argv[i + 2]), std::atoi(argv[i + 3]),
@@ -334,6 +340,19 @@ int main(int argc, char** argv) {
             n = 1;
         std::printf("mean %d %d %d %d %.1f %.1f %.1f\n", r.x, r.y, r.w, r.h, sum[0] / n, sum[1] / n,
                     sum[2] / n);
+    }
+    for (const Area& r : litRegions) {
+        long lit = 0, n = 0;
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x) {
+                if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
+                    continue;
+                const unsigned char* p = picture.at(x, y);
+                lit += p[0] > 200 && p[1] > 170;
+                ++n;
+            }
+        std::printf("lit %d %d %d %d %.3f\n", r.x, r.y, r.w, r.h,
+                    n > 0 ? static_cast<double>(lit) / n : 0.0);
     }
     for (const DigitRow& row : digitRows) {
         std::string text;

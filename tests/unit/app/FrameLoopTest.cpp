@@ -155,6 +155,9 @@ TEST(Input, PressAndReleaseSetAndClearTheSlot) {
     World world;
     keyDown(world, 'i');
     EXPECT_EQ(world.keyState[11], 1);
+    // Let go once a tick has seen it: up at once.
+    playFrame(world, TICK_SECONDS);
+    EXPECT_EQ(world.keyState[11], 1);
     keyUp(world, 'i');
     EXPECT_EQ(world.keyState[11], 0);
 }

@@ -9,7 +9,8 @@
 namespace {
 
 // Both karts on the field and every key up; keys pressed through the real
-// callbacks, then one frame of input.
+// callbacks, then one tick's input (its taps let go after it, as playFrame
+// does).
 struct InputTest : ::testing::Test {
     World world;
     Kart& kart1 = world.karts[0];
@@ -28,19 +29,40 @@ struct InputTest : ::testing::Test {
         for (const char* key = keys; *key; ++key)
             keyUp(world, static_cast<unsigned char>(*key));
     }
+    void tick() {
+        applyInput(world);
+        world.releaseTaps();
+    }
 };
 
-TEST_F(InputTest, EveryKartKeyHasItsSlotInLowerCaseOnly) {
+TEST_F(InputTest, KartKeysHaveLowerCaseSlotsAndCapitalsDriveThemToo) {
     const char* keys = "qwevasdfxruiobjklhmy";
     for (int slot = 0; slot < 20; ++slot) {
         EXPECT_EQ(world.bindings.slotOf(static_cast<unsigned char>(keys[slot])), slot)
             << keys[slot];
         EXPECT_EQ(world.bindings.slotOf(static_cast<unsigned char>(keys[slot] - 'a' + 'A')), -1);
     }
+    // Caps lock or shift: the same keys.
     hold("WAF");
-    applyInput(world);
-    EXPECT_EQ(kart1.acceleration, 0);
-    EXPECT_EQ(kart1.turnRate, 0);
+    tick();
+    EXPECT_FLOAT_EQ(kart1.acceleration, 50); // boost over throttle
+    EXPECT_FLOAT_EQ(kart1.turnRate, -0.2f);  // as the lower-case steer-left key
+    // Pressed in one case and let go in the other, a key is one key.
+    release("waf");
+    for (int slot : {ACTION_THROTTLE, ACTION_STEER_LEFT, ACTION_BOOST})
+        EXPECT_EQ(world.keyState[slot], 0) << slot;
+    hold("u");
+    tick();
+    release("U");
+    EXPECT_EQ(world.keyState[KART_ACTIONS + ACTION_SLIDE_LEFT], 0);
+    // The game's own letter keys as well.
+    world.cameras[0].mode = CAMERA_FAR;
+    hold("C");
+    EXPECT_EQ(world.cameras[0].mode, CAMERA_DRIVER);
+    hold("P");
+    EXPECT_TRUE(world.paused);
+    hold("p");
+    EXPECT_FALSE(world.paused);
 }
 
 TEST_F(InputTest, OppositeSteerKeysCancelAndTheFirstSlideKeyWins) {
@@ -48,14 +70,14 @@ TEST_F(InputTest, OppositeSteerKeysCancelAndTheFirstSlideKeyWins) {
     hold("jl");
     hold("qe");
     hold("o");
-    applyInput(world);
+    tick();
     EXPECT_EQ(kart1.turnRate, 0);
     EXPECT_EQ(kart2.turnRate, 0);
     EXPECT_EQ(kart1.slideRate, 20);
     EXPECT_EQ(kart2.slideRate, -20);
 
     release("dj");
-    applyInput(world);
+    tick();
     EXPECT_FLOAT_EQ(kart1.turnRate, -0.2f);
     EXPECT_FLOAT_EQ(kart2.turnRate, 0.2f);
 }
@@ -65,7 +87,7 @@ TEST_F(InputTest, TheLastControlThatAppliesSetsTheAcceleration) {
     hold("wfsx");
     hold("ihkm");
     auto accelerations = [&](float expected) {
-        applyInput(world);
+        tick();
         EXPECT_FLOAT_EQ(kart1.acceleration, expected);
         EXPECT_FLOAT_EQ(kart2.acceleration, expected);
     };
@@ -84,25 +106,25 @@ TEST_F(InputTest, TheLastControlThatAppliesSetsTheAcceleration) {
     // The brake only holds back a kart rolling forwards.
     kart1.speed = 0;
     hold("ws");
-    applyInput(world);
+    tick();
     EXPECT_FLOAT_EQ(kart1.acceleration, 15);
     EXPECT_EQ(kart1.braking, 1);
 }
 
 TEST_F(InputTest, RespawnKeysDropTheirOwnKart) {
     hold("v");
-    applyInput(world);
+    tick();
     EXPECT_FLOAT_EQ(kart1.position.y, 400);
     EXPECT_FLOAT_EQ(kart2.position.y, 0);
     release("v");
     hold("b");
-    applyInput(world);
+    tick();
     EXPECT_FLOAT_EQ(kart2.position.y, 400);
 }
 
 TEST_F(InputTest, TheModeKeyStopsEveryOtherControlThatFrame) {
     hold("0wvaqf");
-    applyInput(world);
+    tick();
     EXPECT_TRUE(world.awaitingModeSelection);
     EXPECT_EQ(kart1.acceleration, 0);
     EXPECT_EQ(kart1.turnRate, 0);
