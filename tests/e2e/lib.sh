@@ -392,3 +392,74 @@ menu_is() {
 wait_menu() {
   wait_for "$1" "$4 (a menu of $2 rows on row $3)" menu_is "$2" "$3"
 }
+
+# Virtual gamepads in the real game: tools/vk-virtual-pad.so, preloaded,
+# plugs in pads when the game starts SDL and moves them by the lines
+# appended to a file, once a drawn frame; the game writes back how many
+# lines it has taken. Lines: "N BUTTON down|up" (a b x y back guide start
+# leftstick rightstick leftshoulder rightshoulder dpup dpdown dpleft
+# dpright), "N AXIS VALUE" (leftx lefty rightx righty: -32768 to 32767;
+# lefttrigger righttrigger: 0 at rest to 32767), "N unplug", "N plug"; N is
+# the pad from 1. Each button and axis changes at most once a frame, so the
+# game sees every change.
+PAD_FILE=""
+PAD_LIB="$VK_BUILD/tools/vk-virtual-pad.so"
+# How long the game may take to have a line, on a loaded machine.
+PAD_SECONDS=20
+
+# pad_start [COUNT]: before each start_game, the game gets COUNT pads (1 to
+# 4, default 1), plugged in from the start, and a fresh command file.
+pad_start() {
+  local count=${1:-1}
+  [[ "$count" =~ ^[1-4]$ ]] || fail "pad_start: $count pads, where 1 to 4 can be"
+  [ -f "$PAD_LIB" ] || fail "pad_start: no $PAD_LIB (the build's vk-virtual-pad target)"
+  PAD_FILE="$OUT/$TEST_NAME.pads"
+  rm -f "$PAD_FILE.ack" "$PAD_FILE.ack.tmp"
+  : >"$PAD_FILE"
+  export VK_VIRTUAL_PAD_FILE="$PAD_FILE" VK_VIRTUAL_PADS="$count"
+  # A pad of the machine's own would take a seat before the virtual ones.
+  export SDL_GAMECONTROLLER_IGNORE_DEVICES_EXCEPT=0x1209/0x5650
+  case " ${VK_GAME_PRELOAD:-} " in
+  *" $PAD_LIB "*) ;;
+  *) VK_GAME_PRELOAD="${VK_GAME_PRELOAD:+$VK_GAME_PRELOAD }$PAD_LIB" ;;
+  esac
+}
+
+# pad_send LINE...: appends the lines and waits until the game has taken
+# them all; fails if the game skipped one as bad, exited, or took too long.
+pad_send() {
+  [ -n "$PAD_FILE" ] || fail "pad_send before pad_start"
+  printf '%s\n' "$@" >>"$PAD_FILE"
+  local want taken deadline
+  want=$(wc -l <"$PAD_FILE")
+  deadline=$(plus "$(now)" "$PAD_SECONDS")
+  while :; do
+    taken=$(cat "$PAD_FILE.ack" 2>/dev/null || true)
+    if [ -n "$taken" ] && [ "$taken" -ge "$want" ]; then break; fi
+    kill -0 "$GAME_PID" 2>/dev/null || fail "pad_send $*: the game exited"
+    later "$(now)" "$deadline" &&
+      fail "pad_send $*: the game took ${taken:-none} of the pad file's $want lines in $PAD_SECONDS s"
+    sleep 0.02
+  done
+  if grep -q '^vk-virtual-pad: ' "$GAME_ERR" 2>/dev/null; then
+    fail "pad_send $*: the pad library complained: $(grep '^vk-virtual-pad: ' "$GAME_ERR" | head -n 3)"
+  fi
+}
+
+# pad_press N BUTTON: down and up, each taken by the game, on different frames.
+pad_press() {
+  pad_send "$1 $2 down"
+  pad_send "$1 $2 up"
+}
+
+# pad_hold N BUTTON SECONDS: down for at least SECONDS.
+pad_hold() {
+  pad_send "$1 $2 down"
+  sleep "$3"
+  pad_send "$1 $2 up"
+}
+
+# pad_axis N AXIS VALUE: moves a stick or trigger and stays there.
+pad_axis() {
+  pad_send "$1 $2 $3"
+}
