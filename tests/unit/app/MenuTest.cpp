@@ -74,9 +74,10 @@ TEST_F(MenuTest, ChoosingAMatchStartsItAsItsModeKeyWouldAndTheCursorWraps) {
     EXPECT_EQ(world->gameMode, GAME_TAG);
     EXPECT_TRUE(world->matchStatus.countdownActive);
     EXPECT_EQ(world->keyState[SLOT_CHOOSE_TAG], 0); // the start empties the table
+    EXPECT_TRUE(menu.follow(*world, settings));
+    EXPECT_FALSE(menu.open());
 
-    openMatchMenu();
-    send(MENU_UP);
+    openMatchMenu(); // on Tag
     send(MENU_UP);
     send(MENU_UP);
     EXPECT_EQ(current().item, ITEM_QUIT);

@@ -65,6 +65,9 @@ struct VirtualPad {
     void lean(Sint16 x) {
         ASSERT_EQ(SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, x), 0);
     }
+    void leanY(Sint16 y) {
+        ASSERT_EQ(SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, y), 0);
+    }
     // share: 0 at rest .. 1 fully in, over the joystick's whole axis range.
     void squeeze(SDL_GameControllerAxis trigger, float share) {
         const Sint16 raw = static_cast<Sint16>(-32768 + share * 65535);
@@ -117,14 +120,18 @@ class GamepadsTest : public testing::Test {
 
     // One drawn frame's poll, its events kept with the others.
     void frame() {
-        const PadEvents now = gamepads.poll(pads, layout);
+        const PadEvents now = gamepads.poll(pads, layout, clock);
         events.pause |= now.pause;
+        events.menu |= now.menu;
         for (int s = 0; s < 2; ++s) {
             events.camera[s] |= now.camera[s];
             events.seatLost[s] |= now.seatLost[s];
             events.seatGained[s] |= now.seatGained[s];
+            for (int b = 0; b < PAD_BUTTONS; ++b)
+                events.pressed[s][b] |= now.pressed[s][b];
         }
     }
+    uint32_t clock = 1000; // the polls' milliseconds, moved by the tests alone
 
     // Frames, as the shell would run them, until the pads show what is
     // wanted or two seconds pass: SDL applies a virtual pad's changes when
@@ -289,29 +296,91 @@ TEST_F(GamepadsTest, BackHandsThePadToTheOtherPlayerAndTheOtherPadToThisOne) {
     plugIn(a);
     ASSERT_TRUE(seated(0));
     a.lean(-32768);
+    // A press hands over as it is let go.
     a.hold(SDL_CONTROLLER_BUTTON_BACK);
+    ASSERT_TRUE(framesUntil([&] { return pads[0].down[PAD_BACK]; }));
+    EXPECT_FALSE(pads[1].connected);
+    clock += MENU_HOLD_MS - 1;
+    a.hold(SDL_CONTROLLER_BUTTON_BACK, false);
     ASSERT_TRUE(framesUntil([&] { return pads[1].connected; }));
     EXPECT_FALSE(pads[0].connected);
     EXPECT_FLOAT_EQ(pads[1].stick, 1); // its state goes with it
-    // Held, Back hands over once; the next press hands it back.
-    frames();
-    EXPECT_TRUE(pads[1].connected);
-    a.hold(SDL_CONTROLLER_BUTTON_BACK, false);
-    frames();
+    EXPECT_FALSE(events.menu);
+    // The next press hands it back.
     a.hold(SDL_CONTROLLER_BUTTON_BACK);
+    SDL_JoystickUpdate();
+    a.hold(SDL_CONTROLLER_BUTTON_BACK, false);
     ASSERT_TRUE(seated(0));
     EXPECT_FALSE(pads[1].connected);
-    a.hold(SDL_CONTROLLER_BUTTON_BACK, false);
 
     // With two pads, they swap; a hand-over is no lost seat.
     plugIn(b);
     ASSERT_TRUE(seated(1));
     clearEvents();
     b.hold(SDL_CONTROLLER_BUTTON_BACK);
+    SDL_JoystickUpdate();
+    b.hold(SDL_CONTROLLER_BUTTON_BACK, false);
     ASSERT_TRUE(framesUntil([&] { return gamepads.seats.padIn(0) == b.id; }));
     EXPECT_EQ(gamepads.seats.padIn(1), a.id);
     EXPECT_FLOAT_EQ(pads[1].stick, 1);
     EXPECT_FALSE(events.seatLost[0] || events.seatLost[1]);
+    EXPECT_FALSE(events.menu);
+}
+
+TEST_F(GamepadsTest, BackHeldHalfASecondAsksForTheMenuOnceAndHandsNothingOver) {
+    plugIn(a);
+    ASSERT_TRUE(seated(0));
+    clearEvents();
+    a.hold(SDL_CONTROLLER_BUTTON_BACK);
+    ASSERT_TRUE(framesUntil([&] { return pads[0].down[PAD_BACK]; }));
+    clock += MENU_HOLD_MS - 1;
+    frames();
+    EXPECT_FALSE(events.menu);
+    clock += 1;
+    frame();
+    EXPECT_TRUE(events.menu);
+    clearEvents();
+    clock += 3000;
+    frames();
+    EXPECT_FALSE(events.menu); // once a hold
+    a.hold(SDL_CONTROLLER_BUTTON_BACK, false);
+    ASSERT_TRUE(framesUntil([&] { return !pads[0].down[PAD_BACK]; }));
+    frames();
+    EXPECT_FALSE(events.menu);
+    EXPECT_EQ(gamepads.seats.padIn(0), a.id);
+
+    // A hold let go before a poll saw its time: the menu still, no hand-over.
+    a.hold(SDL_CONTROLLER_BUTTON_BACK);
+    ASSERT_TRUE(framesUntil([&] { return pads[0].down[PAD_BACK]; }));
+    clock += MENU_HOLD_MS + 100;
+    a.hold(SDL_CONTROLLER_BUTTON_BACK, false);
+    ASSERT_TRUE(framesUntil([&] { return events.menu; }));
+    frames();
+    EXPECT_EQ(gamepads.seats.padIn(0), a.id);
+}
+
+TEST_F(GamepadsTest, EveryPressIsReportedForItsSeatEvenWhenLetGoBeforeThePoll) {
+    plugIn(a);
+    plugIn(b);
+    ASSERT_TRUE(framesUntil([&] { return pads[0].connected && pads[1].connected; }));
+    clearEvents();
+    b.hold(SDL_CONTROLLER_BUTTON_X);
+    SDL_JoystickUpdate();
+    b.hold(SDL_CONTROLLER_BUTTON_X, false);
+    SDL_JoystickUpdate();
+    ASSERT_TRUE(framesUntil([&] { return events.pressed[1][PAD_X]; }));
+    EXPECT_FALSE(pads[1].down[PAD_X]);
+    EXPECT_FALSE(events.pressed[0][PAD_X]);
+    a.squeeze(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 1);
+    ASSERT_TRUE(framesUntil([&] { return events.pressed[0][PAD_RIGHT_TRIGGER]; }));
+    // The stick's forward lean, up positive.
+    a.leanY(-32768);
+    ASSERT_TRUE(framesUntil([&] { return pads[0].stickY > 0; }));
+    EXPECT_FLOAT_EQ(pads[0].stickY, 1);
+    a.leanY(32767);
+    ASSERT_TRUE(framesUntil([&] { return pads[0].stickY < 0; }));
+    EXPECT_FLOAT_EQ(pads[0].stickY, -1);
+    EXPECT_EQ(pads[0].stick, 0);
 }
 
 TEST_F(GamepadsTest, StartPausesAndTheRightStickChangesTheCameraOncePerPressForItsSeat) {
