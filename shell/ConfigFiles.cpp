@@ -20,7 +20,7 @@ Read readWholeFile(const std::string& path, std::string* text, std::string* why)
     text->clear();
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT)
+        if (errno == ENOENT || errno == ENOTDIR) // no file, or no folder for one
             return Read::MISSING;
         *why = std::strerror(errno);
         return Read::FAILED;

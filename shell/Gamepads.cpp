@@ -211,7 +211,7 @@ int addPadMappings(const char* mappingsFile) {
         return 0;
     std::FILE* in = std::fopen(mappingsFile, "rb");
     if (in == nullptr) {
-        if (errno != ENOENT)
+        if (errno != ENOENT && errno != ENOTDIR)
             std::fprintf(stderr, "vorlane-kart: pad mappings \"%s\": %s\n", mappingsFile,
                          std::strerror(errno));
         return 0;
